@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds the program and its tests (installing what is missing) and runs every test.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2

@@ -1,0 +1,187 @@
+#include "cards/TextFile.h"
+
+#include "cards/FileError.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace TextFile {
+
+namespace {
+
+constexpr QStringConverter::Flags decoderFlags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
+QString decodeWith(QStringDecoder decoder, QByteArrayView bytes, bool* failed)
+{
+    QString text = decoder.decode(bytes);
+    if (failed)
+        *failed = decoder.hasError();
+    return text;
+}
+
+QString decodeUtf8(QByteArrayView bytes, bool* failed)
+{
+    return decodeWith(QStringDecoder(QStringConverter::Utf8, decoderFlags), bytes, failed);
+}
+
+QString decode8Bit(QByteArrayView bytes, const LegacyEncoding& encoding, bool* failed)
+{
+    QStringDecoder decoder(encoding.codePage.constData(), decoderFlags);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringConverter::Latin1, decoderFlags);
+    return decodeWith(std::move(decoder), bytes, failed);
+}
+
+QString decodeWithoutMark(QByteArrayView bytes, const LegacyEncoding& encoding, bool preferUtf8,
+                          bool* failed)
+{
+    if (preferUtf8 || encoding.utf8Locale) {
+        bool broken = false;
+        QString text = decodeUtf8(bytes, &broken);
+        if (!broken) {
+            if (failed)
+                *failed = false;
+            return text;
+        }
+    }
+    return decode8Bit(bytes, encoding, failed);
+}
+
+QString decodeMarked(QByteArrayView bytes, const LegacyEncoding& encoding, bool preferUtf8,
+                     bool* failed)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return decodeUtf8(bytes.sliced(3), failed);
+    if (bytes.startsWith("\xFF\xFE"))
+        return decodeWith(QStringDecoder(QStringConverter::Utf16LE, decoderFlags), bytes.sliced(2),
+                          failed);
+    if (bytes.startsWith("\xFE\xFF"))
+        return decodeWith(QStringDecoder(QStringConverter::Utf16BE, decoderFlags), bytes.sliced(2),
+                          failed);
+    return decodeWithoutMark(bytes, encoding, preferUtf8, failed);
+}
+
+[[noreturn]] void fail(const QString& path, const QString& reason)
+{
+    throw FileError(QStringLiteral("%1: %2").arg(path, reason));
+}
+
+void commit(QSaveFile& file, const QString& path)
+{
+    if (!file.commit())
+        fail(path, file.errorString());
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes, const LegacyEncoding& encoding, bool* failed)
+{
+    return decodeMarked(bytes, encoding, false, failed);
+}
+
+QString decodeForced(QByteArrayView bytes, const LegacyEncoding& encoding)
+{
+    return decode8Bit(bytes, encoding, nullptr);
+}
+
+QStringList splitLines(QStringView text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text = text.first(nul);
+    QStringList lines;
+    const QChar* data = text.data();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(QString(data + start, i - start));
+        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(QString(data + start, size - start));
+    return lines;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(path, file.errorString());
+    return bytes;
+}
+
+QStringList readLines(const QString& path, const LegacyEncoding& encoding)
+{
+    const QByteArray bytes = readBytes(path);
+    bool failed = false;
+    QString text = decode(bytes, encoding, &failed);
+    if (failed)
+        text = decodeForced(bytes, encoding);
+    return splitLines(text);
+}
+
+QString readOnePath(const QString& path, const LegacyEncoding& encoding)
+{
+    const QByteArray bytes = readBytes(path);
+    bool failed = false;
+    QString text = decodeMarked(bytes, encoding, true, &failed);
+    if (failed)
+        text = decodeForced(bytes, encoding);
+    const QString joined = splitLines(text).join(QLatin1String("\r\n"));
+    qsizetype begin = 0;
+    qsizetype end = joined.size();
+    while (begin < end && joined.at(begin).unicode() <= 0x20)
+        ++begin;
+    while (end > begin && joined.at(end - 1).unicode() <= 0x20)
+        --end;
+    return joined.mid(begin, end - begin);
+}
+
+void writeLines(const QString& path, const QStringList& lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(path, file.errorString());
+    QStringEncoder encoder(QStringConverter::Utf8);
+    QByteArray chunk("\xEF\xBB\xBF");
+    constexpr qsizetype chunkSize = 1 << 20;
+    chunk.reserve(chunkSize + 4096);
+    for (const QString& line : lines) {
+        chunk += encoder.encode(line);
+        chunk += "\r\n";
+        if (chunk.size() >= chunkSize) {
+            if (file.write(chunk) != chunk.size())
+                fail(path, file.errorString());
+            chunk.clear();
+        }
+    }
+    if (file.write(chunk) != chunk.size())
+        fail(path, file.errorString());
+    commit(file, path);
+}
+
+void writeOnePath(const QString& path, const QString& text)
+{
+    writeBytes(path, text.isEmpty() ? QByteArray() : text.toUtf8() + "\r\n");
+}
+
+void writeBytes(const QString& path, QByteArrayView bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
+        fail(path, file.errorString());
+    commit(file, path);
+}
+
+} // namespace TextFile

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cards/LegacyEncoding.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// Reading and writing the program's text files.
+//
+// Reading: a byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) decides the encoding, otherwise
+// the legacy encoding. CR LF, a lone CR and a lone LF end lines; a NUL ends the text; a final
+// line break starts no extra line.
+// Writing: every write goes through QSaveFile, so a crash leaves the old file or the new one.
+namespace TextFile {
+
+// Decodes file bytes by their mark; `failed` tells whether the bytes broke the encoding.
+QString decode(QByteArrayView bytes, const LegacyEncoding& encoding, bool* failed = nullptr);
+// The forced second reading: the whole file, mark bytes included, in the 8-bit page.
+QString decodeForced(QByteArrayView bytes, const LegacyEncoding& encoding);
+QStringList splitLines(QStringView text);
+
+// Reads a whole file; throws FileError with the system's message when it cannot be read.
+QByteArray readBytes(const QString& path);
+// Reads a file's lines; bytes that break their encoding are read again in the 8-bit page.
+// Throws FileError only when the file cannot be read at all.
+QStringList readLines(const QString& path,
+                      const LegacyEncoding& encoding = programLegacyEncoding());
+// Reads a file holding one path: its whole text, trimmed of whitespace and control characters.
+// Text without a mark that is valid UTF-8 reads as UTF-8 on every locale, since that is how
+// the program writes it.
+QString readOnePath(const QString& path, const LegacyEncoding& encoding = programLegacyEncoding());
+
+// Writes lines as UTF-8 with a byte-order mark, every line ended by CR LF. Throws FileError.
+void writeLines(const QString& path, const QStringList& lines);
+// Writes one path as UTF-8 without a mark, ended by CR LF; an empty path gives an empty file.
+void writeOnePath(const QString& path, const QString& text);
+// Writes raw bytes atomically. Throws FileError.
+void writeBytes(const QString& path, QByteArrayView bytes);
+
+} // namespace TextFile
