@@ -1,6 +1,36 @@
 #include "cards/CardLine.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace {
+
+bool hasVisible(const QChar* begin, const QChar* end)
+{
+    return std::any_of(begin, end, [](QChar c) { return c.unicode() > 0x20; });
+}
+
+// Whether a side keeps any text once its bracket groups and its comment are cut, as sideOf
+// decides, without building the strings: dictionaries of a million lines are filtered with it.
+bool sideHasText(QStringView raw)
+{
+    QVarLengthArray<QChar, 256> s(raw.begin(), raw.end());
+    for (;;) {
+        const auto open = std::find(s.begin(), s.end(), u'[');
+        const auto close = std::find(s.begin(), s.end(), u']');
+        if (open == s.end() || close == s.end() || close < open)
+            break;
+        const bool emptyGroup = !hasVisible(open + 1, close);
+        s.erase(open, close + 1);
+        if (emptyGroup)
+            break;
+    }
+    const QStringView text(s.data(), s.size());
+    const qsizetype comment = text.indexOf(QLatin1String("//"));
+    const QStringView kept = comment < 0 ? text : text.first(comment);
+    return hasVisible(kept.begin(), kept.end());
+}
 
 QString sideOf(QString S)
 {
@@ -111,7 +141,9 @@ TVocabula LineToVocabula(const QString& Line)
 
 bool IsVocabula(const QString& Line)
 {
-    return !QuestionOf(Line).isEmpty() && !AnswerOf(Line).isEmpty();
+    const qsizetype eq = Line.indexOf(u'=');
+    return eq >= 0 && sideHasText(QStringView(Line).first(eq)) &&
+           sideHasText(QStringView(Line).sliced(eq + 1));
 }
 
 QString KeyOf(const QString& Line)

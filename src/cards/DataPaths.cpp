@@ -90,7 +90,7 @@ DataPaths PrepareDataFolders(const QString& exeDir, const QString& documentsDir)
     p.ShippedPhoneticPath = join(p.ShippedPhoneticDir, "Phonetic.txt");
     p.UserPhoneticDir = join(p.DictDir, "Phonetic");
     p.PhoneticPath = QFileInfo(p.UserPhoneticDir).isDir() ? join(p.UserPhoneticDir, "Phonetic.txt")
-                                                         : p.ShippedPhoneticPath;
+                                                          : p.ShippedPhoneticPath;
 
     if (!QFileInfo::exists(p.BackgroundsDir)) {
         makeFolder(p.BackgroundsDir);

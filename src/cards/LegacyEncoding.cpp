@@ -29,8 +29,8 @@ QByteArray windowsCodePageOf(const QString& localeName)
 bool isUtf8Charset(const QByteArray& charset)
 {
     const QByteArray c = charset.toUpper();
-    return c.isEmpty() || c == "UTF-8" || c == "UTF8" || c == "ANSI_X3.4-1968" || c == "ASCII"
-           || c == "US-ASCII";
+    return c.isEmpty() || c == "UTF-8" || c == "UTF8" || c == "ANSI_X3.4-1968" || c == "ASCII" ||
+           c == "US-ASCII";
 }
 
 LegacyEncoding& current()

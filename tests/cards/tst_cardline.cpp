@@ -1,7 +1,7 @@
-#include "CorpusTsv.h"
 #include "cards/CardLine.h"
 #include "cards/Collation.h"
 #include "cards/SortAndMix.h"
+#include "CorpusTsv.h"
 
 #include <QtTest>
 
@@ -30,12 +30,26 @@ void TestCardLine::fields_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("phonetic");
     QTest::addColumn<bool>("isCard");
-    for (const QStringList& row : CorpusTsv::rows(CorpusTsv::fixture("corpus/tricky/tricky_cases.tsv")))
-        QTest::newRow(qPrintable(row[0])) << row[0] << row[1] << row[2] << row[3] << (row[4] == "yes");
-    QTest::newRow("empty line") << "" << "" << "" << "" << false;
-    QTest::newRow("no-break space kept") << "\u00a0a = b" << "\u00a0a" << "b" << "" << true;
-    QTest::newRow("nested groups") << "a [b [c] d] = e" << "a d]" << "e" << "[b [c]" << true;
-    QTest::newRow("group only in answer") << "a = b // c [d]" << "a" << "b" << "[d]" << true;
+    for (const QStringList& row :
+         CorpusTsv::rows(CorpusTsv::fixture("corpus/tricky/tricky_cases.tsv")))
+        QTest::newRow(qPrintable(row[0]))
+            << row[0] << row[1] << row[2] << row[3] << (row[4] == "yes");
+    QTest::newRow("empty line") << ""
+                                << ""
+                                << ""
+                                << "" << false;
+    QTest::newRow("no-break space kept") << "\u00a0a = b"
+                                         << "\u00a0a"
+                                         << "b"
+                                         << "" << true;
+    QTest::newRow("nested groups") << "a [b [c] d] = e"
+                                   << "a d]"
+                                   << "e"
+                                   << "[b [c]" << true;
+    QTest::newRow("group only in answer") << "a = b // c [d]"
+                                          << "a"
+                                          << "b"
+                                          << "[d]" << true;
 }
 
 void TestCardLine::fields()
@@ -57,13 +71,23 @@ void TestCardLine::keyAndValue_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::newRow("inner whitespace stays") << "to  read\t[ri:d] =  читать // irregular [red]"
-                                            << "to  read\t[ri:d]" << "читать // irregular [red]";
-    QTest::newRow("comment and group stay") << "cat [kæt] = кошка // pet" << "cat [kæt]"
+                                            << "to  read\t[ri:d]"
+                                            << "читать // irregular [red]";
+    QTest::newRow("comment and group stay") << "cat [kæt] = кошка // pet"
+                                            << "cat [kæt]"
                                             << "кошка // pet";
-    QTest::newRow("no equals sign") << "no equals sign [n]" << "" << "";
-    QTest::newRow("begins with equals") << "= answer only" << "" << "";
-    QTest::newRow("later equals in value") << " a = b = c " << "a" << "b = c";
-    QTest::newRow("empty value") << "cat =" << "cat" << "";
+    QTest::newRow("no equals sign") << "no equals sign [n]"
+                                    << ""
+                                    << "";
+    QTest::newRow("begins with equals") << "= answer only"
+                                        << ""
+                                        << "";
+    QTest::newRow("later equals in value") << " a = b = c "
+                                           << "a"
+                                           << "b = c";
+    QTest::newRow("empty value") << "cat ="
+                                 << "cat"
+                                 << "";
 }
 
 void TestCardLine::keyAndValue()
@@ -77,10 +101,14 @@ void TestCardLine::normalizeSpaces_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("normalized");
-    QTest::newRow("tabs and runs") << "\t a \t\t b   c \r\n" << "a b c";
-    QTest::newRow("controls trimmed, kept inside") << "\x01 a\x02b \x1f" << "a\x02b";
-    QTest::newRow("no-break space untouched") << "\u00a0a\u00a0\u00a0b" << "\u00a0a\u00a0\u00a0b";
-    QTest::newRow("only whitespace") << " \t  " << "";
+    QTest::newRow("tabs and runs") << "\t a \t\t b   c \r\n"
+                                   << "a b c";
+    QTest::newRow("controls trimmed, kept inside") << "\x01 a\x02b \x1f"
+                                                   << "a\x02b";
+    QTest::newRow("no-break space untouched") << "\u00a0a\u00a0\u00a0b"
+                                              << "\u00a0a\u00a0\u00a0b";
+    QTest::newRow("only whitespace") << " \t  "
+                                     << "";
 }
 
 void TestCardLine::normalizeSpaces()
@@ -94,7 +122,7 @@ void TestCardLine::sortLines_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("sorted");
     QTest::newRow("linguistic order, empty gone, whitespace variants kept")
-        << QStringList{"dog=собака", "", "cat = кошка", "Banana = банан", "cat   =   кошка",
+        << QStringList{"dog=собака",    "", "cat = кошка", "Banana = банан", "cat   =   кошка",
                        "apple = яблоко"}
         << QStringList{"apple = яблоко", "Banana = банан", "cat = кошка", "cat = кошка",
                        "dog = собака"};

@@ -36,15 +36,24 @@ void TestDataFolders::bareFileName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("bare");
-    QTest::newRow("txt") << "/data/Vocadrill/Words.txt" << "Words";
-    QTest::newRow("no extension") << "Words" << "Words";
-    QTest::newRow("other extension") << "/x/Notes.doc" << "Notes.doc";
-    QTest::newRow("only last dot") << "a.b.TXT" << "a.b";
-    QTest::newRow("Jpeg any case") << "Photo.Jpeg" << "Photo";
-    QTest::newRow("csv stays") << "list.csv" << "list.csv";
-    QTest::newRow("exe") << "Vocadrill.exe" << "Vocadrill";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("dot in folder only") << "/a.b/c" << "c";
+    QTest::newRow("txt") << "/data/Vocadrill/Words.txt"
+                         << "Words";
+    QTest::newRow("no extension") << "Words"
+                                  << "Words";
+    QTest::newRow("other extension") << "/x/Notes.doc"
+                                     << "Notes.doc";
+    QTest::newRow("only last dot") << "a.b.TXT"
+                                   << "a.b";
+    QTest::newRow("Jpeg any case") << "Photo.Jpeg"
+                                   << "Photo";
+    QTest::newRow("csv stays") << "list.csv"
+                               << "list.csv";
+    QTest::newRow("exe") << "Vocadrill.exe"
+                         << "Vocadrill";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("dot in folder only") << "/a.b/c"
+                                        << "c";
 }
 
 void TestDataFolders::bareFileName()
@@ -75,9 +84,9 @@ void TestDataFolders::firstStartInEmptyFolder()
     QTemporaryDir exe;
     QTemporaryDir docs;
     const DataPaths p = PrepareDataFolders(exe.path(), docs.path());
-    for (const QString& folder : {p.DataDir, p.ShippedDictDir, p.DictDir, p.LearntDir,
-                                  p.BackgroundsDir + "/0", p.BackgroundsDir + "/1",
-                                  p.BackgroundsDir + "/2"})
+    for (const QString& folder :
+         {p.DataDir, p.ShippedDictDir, p.DictDir, p.LearntDir, p.BackgroundsDir + "/0",
+          p.BackgroundsDir + "/1", p.BackgroundsDir + "/2"})
         QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
     QCOMPARE(p.DictDir, exe.path() + "/Vocadrill");
     QCOMPARE(p.DataFilePath, exe.path() + "/Data/DataFile");

@@ -1,0 +1,154 @@
+#include "cards/DictionaryStore.h"
+
+#include "cards/CardLine.h"
+#include "cards/FileError.h"
+#include "cards/FileNames.h"
+#include "cards/ProgressStore.h"
+#include "cards/SortAndMix.h"
+#include "cards/TextFile.h"
+#include "settings/SettingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString fileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.left(slash);
+}
+
+} // namespace
+
+DictionaryStore::DictionaryStore(DataPaths paths, QObject* parent)
+    : QObject(parent), m_paths(std::move(paths))
+{
+    connect(&MyDictSL, &StringList::Changed, this, [this] {
+        m_dictModified = true;
+        emit countersChanged();
+    });
+    connect(&LearntSL, &StringList::Changed, this, &DictionaryStore::countersChanged);
+}
+
+DictionaryStore::DictList DictionaryStore::LoadDictionaries()
+{
+    DictList list;
+    QStringList files = ListFiles(m_paths.DictDir, QStringLiteral("*.txt"));
+    QStringList names = files;
+    NamesWithoutExt(names);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        if (!names[i].trimmed().isEmpty())
+            list.items.append({names[i], fileNameOf(files[i])});
+    list.load = LoadMyDict(MyDictPath, false);
+    emit learntNumberChanged(LearntNumber);
+    return list;
+}
+
+DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
+                                                        bool ShowWarningAndZero)
+{
+    SaveDictionaryIfModified();
+    if (!FirstDictLoad && QFileInfo::exists(MyDictPath))
+        IniWrite();
+    FirstDictLoad = false;
+
+    // The file the name stands for: a listed file keeps its own name, a bare name gets ".txt".
+    QString fileName = fileNameOf(FileName);
+    if (!fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        fileName += QLatin1String(".txt");
+    MyDictPath = m_paths.DictDir + u'/' + fileName;
+    if (fileName == QLatin1String(".txt") || !QFileInfo(MyDictPath).isFile()) {
+        MyDictPath.clear();
+        return {};
+    }
+
+    IniRead();
+
+    QStringList cards;
+    try {
+        const QStringList lines = TextFile::readLines(MyDictPath);
+        cards.reserve(lines.size());
+        for (const QString& line : lines)
+            if (IsVocabula(line))
+                cards.append(line);
+    } catch (const FileError&) {
+        // An unreadable dictionary opens empty; the learner is told below.
+    }
+    MyDictSL.BeginUpdate();
+    MyDictSL.setLines(std::move(cards));
+    MyDictSL.EndUpdate();
+    m_dictModified = false;
+
+    return {MyDictSL.isEmpty() && ShowWarningAndZero, fileName};
+}
+
+QStringList DictionaryStore::MergedLearntList() const
+{
+    QStringList merged;
+    if (QFileInfo::exists(m_paths.LearntPath))
+        merged = TextFile::readLines(m_paths.LearntPath);
+    merged += LearntSL.lines();
+    SortUnique(merged);
+    return merged;
+}
+
+void DictionaryStore::SaveAll(const DataRecord& record)
+{
+    writeDataFile(m_paths.DataFilePath, record);
+    if (!MyDictPath.isEmpty() && isInDictDir(MyDictPath)) {
+        TextFile::writeLines(MyDictPath, MyDictSL.lines());
+        m_dictModified = false;
+    }
+    const QString pointerFolder = folderOf(m_paths.LastDictFilePath);
+    if (!pointerFolder.isEmpty())
+        QDir().mkpath(pointerFolder);
+    TextFile::writeOnePath(m_paths.LastDictFilePath, MyDictPath);
+    TextFile::writeLines(m_paths.LearntPath, MergedLearntList());
+    if (!MyDictPath.isEmpty())
+        IniWrite();
+}
+
+void DictionaryStore::SaveDictionaryIfModified()
+{
+    if (m_dictModified && !MyDictPath.isEmpty() && isInDictDir(MyDictPath)) {
+        TextFile::writeLines(MyDictPath, MyDictSL.lines());
+        m_dictModified = false;
+    }
+}
+
+void DictionaryStore::IniRead()
+{
+    try {
+        LearntNumber = ::IniRead(m_paths.LearntNumbersPath, MyDictPath);
+    } catch (const FileError&) {
+        // An unreadable store counts as no progress; it is never overwritten (see IniWrite).
+        LearntNumber = 0;
+    }
+    emit learntNumberChanged(LearntNumber);
+}
+
+void DictionaryStore::IniWrite()
+{
+    ::IniWrite(m_paths.LearntNumbersPath, MyDictPath, LearntNumber);
+}
+
+void DictionaryStore::IniDelete()
+{
+    ::IniDelete(m_paths.LearntNumbersPath, MyDictPath);
+}
+
+DictionaryStore::Counters DictionaryStore::counters() const
+{
+    return {BareFileName(MyDictPath), MyDictSL.count(), LearntSL.count()};
+}
+
+bool DictionaryStore::isInDictDir(const QString& path) const
+{
+    return folderOf(path) == m_paths.DictDir;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "cards/DataPaths.h"
+#include "cards/StringList.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+struct DataRecord;
+
+// The open dictionary and the learnt lines in memory, and the files behind them: listing the
+// dictionaries, opening one, and the save of everything the program owns.
+class DictionaryStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    // One entry of the dictionary list: the name shown and the file it opens.
+    struct DictItem
+    {
+        QString name;
+        QString fileName;
+        bool operator==(const DictItem&) const = default;
+    };
+
+    // What opening a dictionary asks of the window.
+    struct LoadResult
+    {
+        // The file holds no card line, and the caller asked to be told.
+        bool noProperLines = false;
+        // The file name of the list item to select; empty leaves the selection as it is.
+        QString selectFileName;
+    };
+
+    struct DictList
+    {
+        QList<DictItem> items;
+        LoadResult load;
+    };
+
+    // The counters strip after a change of the dictionary or the learnt lines.
+    struct Counters
+    {
+        QString dictName;
+        qsizetype lines = 0;
+        qsizetype learntToday = 0;
+    };
+
+    explicit DictionaryStore(DataPaths paths, QObject* parent = nullptr);
+
+    const DataPaths& paths() const { return m_paths; }
+
+    // Lists the dictionaries of the dictionaries folder and reopens the open one.
+    DictList LoadDictionaries();
+    // Opens the dictionary FileName (a bare name or a path; its folder is ignored). The open
+    // dictionary's unsaved changes and progress are written first. Throws FileError when the
+    // open dictionary cannot be written; then nothing has changed.
+    LoadResult LoadMyDict(const QString& FileName, bool ShowWarningAndZero);
+
+    // The learnt list file merged with the lines learnt in this run: sorted, each line once.
+    QStringList MergedLearntList() const;
+    // Writes the settings record, the open dictionary, the pointer to it, the learnt list and
+    // the progress, in this order. Throws FileError at the first step that fails.
+    void SaveAll(const DataRecord& record);
+    // Writes the open dictionary when it changed since it was read or written.
+    void SaveDictionaryIfModified();
+
+    void IniRead();
+    void IniWrite();
+    void IniDelete();
+
+    Counters counters() const;
+
+    StringList MyDictSL;
+    StringList LearntSL;
+    QString MyDictPath;
+    qint32 LearntNumber = 0;
+    bool FirstDictLoad = true;
+
+signals:
+    // Every change of MyDictSL or LearntSL, once per batch.
+    void countersChanged();
+    void learntNumberChanged(qint32 number);
+
+private:
+    bool isInDictDir(const QString& path) const;
+
+    DataPaths m_paths;
+    bool m_dictModified = false;
+};

@@ -1,0 +1,206 @@
+#include "cards/Collation.h"
+#include "cards/DictionaryStore.h"
+#include "cards/FileError.h"
+#include "cards/TextFile.h"
+#include "settings/SettingsRecord.h"
+
+#include <QtTest>
+
+namespace {
+
+const QByteArray bom("\xEF\xBB\xBF");
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDictionaryStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Collation::setCollationLocale(QLocale(QLocale::English)); }
+    void init();
+    void cleanup();
+
+    void openKeepsCardsAndSaveWritesThem();
+    void listedDictionariesAllOpen();
+    void noProperLines_data();
+    void noProperLines();
+    void missingFileLeavesStateAlone();
+    void switchingWritesUnsavedChangesAndProgress();
+    void learntListMergesWithoutDuplicates();
+    void saveWithoutDictionary();
+    void failedSaveStopsAndKeepsMemory();
+
+private:
+    DictionaryStore& store() { return *m_store; }
+    QString dict(const QString& name) const { return m_exe->path() + "/Vocadrill/" + name; }
+
+    std::unique_ptr<QTemporaryDir> m_exe;
+    std::unique_ptr<DictionaryStore> m_store;
+};
+
+void TestDictionaryStore::init()
+{
+    m_exe = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<DictionaryStore>(
+        PrepareDataFolders(m_exe->path(), m_exe->filePath("Documents")));
+}
+
+void TestDictionaryStore::cleanup()
+{
+    m_store.reset();
+    m_exe.reset();
+}
+
+void TestDictionaryStore::openKeepsCardsAndSaveWritesThem()
+{
+    write(dict("Animals.txt"), "cat = кошка\n\nAnimals:\r\ndog=собака");
+    QSignalSpy counters(&store(), &DictionaryStore::countersChanged);
+    const auto result = store().LoadMyDict("Animals", true);
+    QCOMPARE(store().MyDictSL.lines(), (QStringList{"cat = кошка", "dog=собака"}));
+    QCOMPARE(result.selectFileName, QString("Animals.txt"));
+    QVERIFY(!result.noProperLines);
+    QCOMPARE(counters.count(), 1);
+    QCOMPARE(store().counters().dictName, QString("Animals"));
+    QCOMPARE(store().counters().lines, 2);
+
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(read(dict("Animals.txt")), bom + "cat = кошка\r\ndog=собака\r\n");
+    QCOMPARE(read(store().paths().LastDictFilePath), (dict("Animals.txt") + "\r\n").toUtf8());
+    QCOMPARE(read(store().paths().DataFilePath).size(), 624);
+}
+
+// Every listed name opens its own file, also names that end in a cut extension or whose
+// extension is in capitals.
+void TestDictionaryStore::listedDictionariesAllOpen()
+{
+    write(dict("a.txt"), "a = 1\r\n");
+    write(dict("B.TXT"), "b = 2\r\n");
+    write(dict("Photo.jpg.txt"), "photo = фото\r\n");
+    write(dict("notes.doc"), "n = 3\r\n");
+    write(dict("Learnt/inner.txt"), "i = 4\r\n");
+    const auto list = store().LoadDictionaries();
+    using Item = DictionaryStore::DictItem;
+    QCOMPARE(list.items,
+             (QList<Item>{{"a", "a.txt"}, {"B", "B.TXT"}, {"Photo.jpg", "Photo.jpg.txt"}}));
+    QCOMPARE(list.load.selectFileName, QString());
+    for (const Item& item : list.items) {
+        const auto result = store().LoadMyDict(item.fileName, true);
+        QCOMPARE(result.selectFileName, item.fileName);
+        QCOMPARE(store().MyDictPath, dict(item.fileName));
+        QCOMPARE(store().MyDictSL.count(), 1);
+        QCOMPARE(store().counters().dictName, item.name);
+    }
+}
+
+void TestDictionaryStore::noProperLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("warn");
+    QTest::newRow("headings only, warned") << QByteArray("Animals:\r\n= b\r\n") << true;
+    QTest::newRow("empty file, warned") << QByteArray() << true;
+    QTest::newRow("only a mark, silent") << bom << false;
+}
+
+void TestDictionaryStore::noProperLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, warn);
+    write(dict("Empty.txt"), bytes);
+    const auto result = store().LoadMyDict("Empty", warn);
+    QCOMPARE(result.noProperLines, warn);
+    QCOMPARE(result.selectFileName, QString("Empty.txt"));
+    QCOMPARE(store().MyDictPath, dict("Empty.txt"));
+    QVERIFY(store().MyDictSL.isEmpty());
+}
+
+void TestDictionaryStore::missingFileLeavesStateAlone()
+{
+    write(dict("A.txt"), "a = 1\r\n");
+    store().LoadMyDict("A", true);
+    store().LearntNumber = 5;
+    const auto result = store().LoadMyDict(m_exe->path() + "/elsewhere/Missing.txt", true);
+    QCOMPARE(result.selectFileName, QString());
+    QVERIFY(!result.noProperLines);
+    QCOMPARE(store().MyDictPath, QString());
+    QCOMPARE(store().MyDictSL.lines(), QStringList{"a = 1"});
+    QCOMPARE(store().LearntNumber, 5);
+}
+
+void TestDictionaryStore::switchingWritesUnsavedChangesAndProgress()
+{
+    write(dict("A.txt"), "a = 1\r\n");
+    write(dict("B.txt"), "b = 2\r\n");
+    store().LoadMyDict("A", true);
+    store().MyDictSL.append("c = 3");
+    store().LearntNumber = 2;
+    store().LoadMyDict("B", true);
+    QCOMPARE(read(dict("A.txt")), bom + "a = 1\r\nc = 3\r\n");
+    QCOMPARE(store().LearntNumber, 0);
+    store().LoadMyDict("A", true);
+    QCOMPARE(store().LearntNumber, 2);
+    QCOMPARE(store().MyDictSL.lines(), (QStringList{"a = 1", "c = 3"}));
+    // Reopening without a change leaves the file as it was read.
+    write(dict("B.txt"), "b = 2\n");
+    store().LoadMyDict("B", true);
+    store().LoadMyDict("A", true);
+    QCOMPARE(read(dict("B.txt")), QByteArray("b = 2\n"));
+}
+
+void TestDictionaryStore::learntListMergesWithoutDuplicates()
+{
+    write(store().paths().LearntPath, "dog = собака\r\ncat = кошка\r\n");
+    store().LearntSL.append("cat = кошка");
+    store().LearntSL.append("ant = муравей");
+    store().LearntSL.append("ant = муравей");
+    store().SaveAll(defaultDataRecord());
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(read(store().paths().LearntPath),
+             bom + "ant = муравей\r\ncat = кошка\r\ndog = собака\r\n");
+    QCOMPARE(store().LearntSL.count(), 3);
+}
+
+void TestDictionaryStore::saveWithoutDictionary()
+{
+    store().MyDictSL.append("x = y");
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(read(store().paths().LastDictFilePath), QByteArray());
+    QCOMPARE(read(store().paths().LearntPath), bom);
+    QCOMPARE(QDir(store().paths().DictDir).entryList(QDir::Files), QStringList());
+    QVERIFY(!QFileInfo::exists(store().paths().LearntNumbersPath));
+}
+
+void TestDictionaryStore::failedSaveStopsAndKeepsMemory()
+{
+    write(dict("A.txt"), "a = 1\r\n");
+    store().LoadMyDict("A", true);
+    store().MyDictSL.append("b = 2");
+    // A folder in the place of the learnt list: the save stops there, before the progress.
+    QVERIFY(QDir().mkpath(store().paths().LearntPath));
+    store().LearntNumber = 4;
+    QVERIFY_THROWS_EXCEPTION(FileError, store().SaveAll(defaultDataRecord()));
+    QCOMPARE(read(dict("A.txt")), bom + "a = 1\r\nb = 2\r\n");
+    QVERIFY(!QFileInfo::exists(store().paths().LearntNumbersPath));
+    QCOMPARE(store().MyDictSL.count(), 2);
+
+    QVERIFY(QDir(store().paths().LearntPath).removeRecursively());
+    store().SaveAll(defaultDataRecord());
+    store().LoadMyDict("A", true);
+    QCOMPARE(store().LearntNumber, 4);
+}
+
+QTEST_GUILESS_MAIN(TestDictionaryStore)
+#include "tst_dictionarystore.moc"
