@@ -55,7 +55,8 @@ BackgroundChoice chooseBackground(const QString& backgroundsDir, int mode, const
 
 // Pictures wider or taller than this are refused before they are decoded.
 inline constexpr int MaxPictureSide = 8192;
-// The most memory, in megabytes, that decoding one picture may take.
+// The most memory, in megabytes, that decoding one picture may take: enough for any picture of
+// 8 bits per channel within the side limit.
 inline constexpr int PictureAllocationLimitMb = 256;
 
 // A decoded picture, or the reason it could not be decoded (with the file's path).

@@ -223,21 +223,28 @@ void TestBackgrounds::presets()
 void TestBackgrounds::refusedPictures_data()
 {
     QTest::addColumn<QString>("fixtureName");
+    // What the message names besides the file; Qt's own reason is not compared.
+    QTest::addColumn<QString>("mentions");
 
-    QTest::newRow("text bytes") << "not-a-picture.jpg";
-    QTest::newRow("PNG claiming 100000 x 100000") << "huge-dimensions.png";
-    QTest::newRow("BMP claiming 16000 x 16000") << "huge-dimensions.bmp";
+    QTest::newRow("text bytes") << "not-a-picture.jpg"
+                                << "";
+    QTest::newRow("PNG claiming 100000 x 100000") << "huge-dimensions.png"
+                                                  << "100000 × 100000";
+    QTest::newRow("BMP claiming 16000 x 16000") << "huge-dimensions.bmp"
+                                                << "16000 × 16000";
 }
 
 void TestBackgrounds::refusedPictures()
 {
     QFETCH(QString, fixtureName);
+    QFETCH(QString, mentions);
 
     const DecodedPicture decoded = decodePicture(fixture(fixtureName));
     QVERIFY(decoded.image.isNull());
     QVERIFY2(decoded.error.startsWith(QDir::toNativeSeparators(fixture(fixtureName)) + ": "),
              qPrintable(decoded.error));
     QVERIFY(decoded.error.size() > fixture(fixtureName).size() + 2);
+    QVERIFY2(decoded.error.contains(mentions), qPrintable(decoded.error));
 }
 
 // An undecodable picture file of one half gives a message; the other half is still shown.
@@ -262,7 +269,6 @@ void TestBackgrounds::badFileKeepsItsHalfOnly()
     QCOMPARE(shown.top.picture.size(), QSize(256, 256));
     QVERIFY(shown.bottom.picture.isNull());
     QCOMPARE(shown.errors(), QStringList{shown.bottom.error});
-    QVERIFY(shown.bottom.error.contains(QStringLiteral("100000")));
 }
 
 QTEST_GUILESS_MAIN(TestBackgrounds)
