@@ -190,6 +190,8 @@ void CardDisplay::ClearAll()
     m_view.TextQuestion.clear();
     m_view.TextAnswer.clear();
     m_view.TextPhonetic.clear();
+    // With nothing on display the indicator hides.
+    DoIndicator();
 }
 
 void CardDisplay::clearQuestion()

@@ -31,8 +31,7 @@ void LearningEngine::MyNext(bool TakeFirstLine)
     if (m_pausing)
         return;
     if (m_store.MyDictPath.isEmpty()) {
-        m_ports.screens.showDictionaries(true);
-        showModal(Message::SelectDictionaryToLearn);
+        askForDictionary(true);
         return;
     }
     m_ports.screens.hideActions();
@@ -52,8 +51,7 @@ void LearningEngine::MyNext(bool TakeFirstLine)
 
     const StringList& dict = m_store.MyDictSL;
     if (dict.isEmpty()) {
-        m_ports.screens.showDictionaries(false);
-        showModal(Message::SelectDictionaryToLearn);
+        askForDictionary(false);
         return;
     }
     if (TakeFirstLine) {
@@ -116,7 +114,9 @@ void LearningEngine::Learnt0()
     if (m_ports.input.waitAfterZoomRunning())
         return;
     m_ports.input.restartGesture();
-    if (!CurrentLine().isEmpty()) {
+    // In automatic mode a card thrown out stays on screen, its other side revealed; only a card
+    // whose line is still in the dictionary is counted, so it is never counted twice.
+    if (DictionaryLines::indexOfExactLine(m_store.MyDictSL, CurrentLine()) >= 0) {
         m_store.LearntSL.append(CurrentLine());
         setLearntNumber(m_store.LearntNumber + 1);
     }
@@ -265,10 +265,13 @@ void LearningEngine::CheckAndSend()
         return;
 
     const QString line = CurrentLine();
-    setLearntNumber(m_store.LearntNumber + 1);
     const qsizetype index = DictionaryLines::indexOfExactLine(dict, line);
-    if (index >= 0)
-        DictionaryLines::moveToEnd(dict, index);
+    // A card left on screen from a dictionary no longer open is not counted in this one; its
+    // entry keeps its counters for when that dictionary comes back.
+    if (index < 0)
+        return;
+    setLearntNumber(m_store.LearntNumber + 1);
+    DictionaryLines::moveToEnd(dict, index);
     m_shownCards.remove(line);
     m_store.LearntSL.append(line);
     if (settings().Vibration)
@@ -316,7 +319,11 @@ void LearningEngine::setLearntNumber(qint32 number)
     emit m_store.learntNumberChanged(number);
 }
 
-void LearningEngine::showModal(Message message)
+// No card to learn: the automatic run stops, as it does whenever the Play tab is left, so that
+// its ticks do not pile up message boxes; then the Dictionaries tab and the message.
+void LearningEngine::askForDictionary(bool leaveFullScreen)
 {
-    m_ports.messages.showModal(m_ports.messages.text(message));
+    setAutomatic(false);
+    m_ports.screens.showDictionaries(leaveFullScreen);
+    m_ports.messages.showModal(m_ports.messages.text(Message::SelectDictionaryToLearn));
 }

@@ -88,7 +88,7 @@ private:
     void showHint();
     void askSide();
     void setLearntNumber(qint32 number);
-    void showModal(Message message);
+    void askForDictionary(bool leaveFullScreen);
 
     DataRecord& m_record;
     DictionaryStore& m_store;

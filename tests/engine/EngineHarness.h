@@ -134,36 +134,73 @@ inline void applySettings(TSettings& s, const QString& words)
     }
 }
 
+// Sets the record's switches from "key=value" words: indicators, white (the current view's
+// WhiteIndicator), rtl (the right-to-left check box ticked), rtlbox and phonbox (the check
+// boxes visible).
+inline void applyRecord(DataRecord& record, const QString& words)
+{
+    const QStringList parts = words.split(u' ', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const QString key = part.section(u'=', 0, 0);
+        const bool on = part.section(u'=', 1).toInt() != 0;
+        if (key == u"indicators")
+            record.ShowIndicators = on;
+        else if (key == u"white")
+            currentView(record).WhiteIndicator = on;
+        else if (key == u"rtl")
+            record.RightToLeftTicked = on;
+        else if (key == u"rtlbox")
+            record.ShowRightToLeftCheckBox = on;
+        else if (key == u"phonbox")
+            record.ShowPhoneticCheckBox = on;
+        else
+            qFatal("unknown switch %s", qPrintable(key));
+    }
+}
+
 // A whole engine on a temporary data folder: the store, the first-run settings record, a
 // phonetic table, the fakes and a random source.
 class EngineHarness
 {
 public:
-    explicit EngineHarness(std::unique_ptr<RandomSource> random = std::make_unique<ScriptedRandom>())
+    explicit EngineHarness(
+        std::unique_ptr<RandomSource> random = std::make_unique<ScriptedRandom>())
         : random(std::move(random)),
           store(PrepareDataFolders(exe.path(), exe.filePath(QStringLiteral("Documents")))),
           record(defaultDataRecord()), engine(record, store, phonetic, fakes.ports(*this->random))
-    {
-    }
+    {}
 
-    // Writes the lines as the dictionary "Test" and opens it.
-    void open(const QStringList& lines)
+    // Writes the lines as the dictionary name and opens it.
+    void open(const QStringList& lines, const QString& name = QStringLiteral("Test"))
     {
-        TextFile::writeLines(store.paths().DictDir + QStringLiteral("/Test.txt"), lines);
-        store.LoadMyDict(QStringLiteral("Test"), false);
+        TextFile::writeLines(store.paths().DictDir + u'/' + name + QStringLiteral(".txt"), lines);
+        store.LoadMyDict(name, false);
     }
 
     TSettings& settings() { return currentSettings(record); }
 
-    // "question|answer" as the card screen shows it.
-    QString shown() const
+    // Applies settings and switches words as the window would after changing them.
+    void configure(const QString& settingsWords, const QString& switchesWords = {})
     {
-        return engine.view().TextQuestion + u'|' + engine.view().TextAnswer;
+        applySettings(settings(), settingsWords);
+        applyRecord(record, switchesWords);
+        engine.SettingsChanged();
+        engine.SwitchesChanged();
     }
 
+    void actAll(const QStringList& codes)
+    {
+        for (const QString& code : codes)
+            act(code);
+    }
+
+    // "question|answer" as the card screen shows it.
+    QString shown() const { return engine.view().TextQuestion + u'|' + engine.view().TextAnswer; }
+
     // Performs one action by its code: N Next, R Remind, L Learnt, S Side learnt, D Delete,
-    // F MyNext with TakeFirstLine, T a tick of the automatic mode, A+ and A- the automatic
-    // mode on and off, Z+ and Z- the zoom guard on and off.
+    // F MyNext with TakeFirstLine, C ClearAll, T a tick of the automatic mode, A+ and A- the
+    // automatic mode on and off, Z+ and Z- the zoom guard on and off, RTL+ and RTL- the
+    // right-to-left check box, P+ and P- the phonetic check box, SW a change of the switches.
     void act(const QString& code)
     {
         if (code == u"N")
@@ -178,12 +215,20 @@ public:
             engine.Delete0();
         else if (code == u"F")
             engine.MyNext(true);
+        else if (code == u"C")
+            engine.ClearAll();
         else if (code == u"T")
             engine.tmMainTimer();
         else if (code == u"A+" || code == u"A-")
             engine.setAutomatic(code == u"A+");
         else if (code == u"Z+" || code == u"Z-")
             fakes.zoomWaitRunning = code == u"Z+";
+        else if (code == u"RTL+" || code == u"RTL-")
+            engine.setRightToLeftTicked(code == u"RTL+");
+        else if (code == u"P+" || code == u"P-")
+            engine.setPhoneticTicked(code == u"P+");
+        else if (code == u"SW")
+            engine.SwitchesChanged();
         else
             qFatal("unknown action %s", qPrintable(code));
     }

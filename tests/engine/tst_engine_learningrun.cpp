@@ -1,6 +1,7 @@
 #include "EngineHarness.h"
 
 #include "CorpusTsv.h"
+#include "engine/EventLoopHintPause.h"
 
 #include <QtTest>
 
@@ -34,6 +35,8 @@ private slots:
     void scenario();
     void noDictionaryOpen();
     void hintHoldsActionsBack();
+    void realPauseLetsQueuedWorkRun();
+    void cardOfAnotherDictionaryIsNotCounted();
     void corpusRunEndsInTheSavedFiles();
 };
 
@@ -54,22 +57,28 @@ void TestLearningRun::scenario_data()
 
     QTest::newRow("manual defaults: three question and three answer shows, same card again")
         << u"cards=1"_s << abc << QList<int>{}
-        << QStringList{u"N a|#1 (1)     0 (0)"_s, u"N a|"_s, u"N a|#3 (3)     0 (0)"_s,
-                       u"N |1"_s, u"N |1"_s, u"N |1#3 (3)     3 (3)"_s, u"N b|#1 (1)     0 (0)"_s}
+        << QStringList{u"N a|#1 (1)     0 (0)"_s,
+                       u"N a|"_s,
+                       u"N a|#3 (3)     0 (0)"_s,
+                       u"N |1"_s,
+                       u"N |1"_s,
+                       u"N |1#3 (3)     3 (3)"_s,
+                       u"N b|#1 (1)     0 (0)"_s}
         << moved << a << 1 << sound;
 
     QTest::newRow("a reminder on every show: learnt by the maximum clause")
         << u"cards=1"_s << abc << QList<int>{}
-        << repeated({u"N a|"_s, u"R a|1"_s}, 10) + repeated({u"N |1"_s, u"R a|1"_s}, 9)
-               + QStringList{u"N |1"_s, u"R a|1#0 (10)     0 (10)"_s, u"N b|"_s}
+        << repeated({u"N a|"_s, u"R a|1"_s}, 10) + repeated({u"N |1"_s, u"R a|1"_s}, 9) +
+               QStringList{u"N |1"_s, u"R a|1#0 (10)     0 (10)"_s, u"N b|"_s}
         << moved << a << 1 << sound;
 
     QTest::newRow("automatic 4/4: learnt on the reveal tick after the fourth answer show")
         << u"cards=1 tq=4 ta=4"_s << abc << QList<int>{}
-        << QStringList{u"A+ a|#1     0"_s, u"T a|1"_s, u"T a|"_s, u"T a|1"_s, u"T a|"_s,
-                       u"T a|1"_s,        u"T a|#4     0"_s, u"T a|1"_s, u"T |1#4     1"_s,
-                       u"T a|1"_s,        u"T |1"_s, u"T a|1"_s, u"T |1"_s, u"T a|1"_s,
-                       u"T |1#4     4"_s, u"T a|1#     "_s, u"T b|#1     0"_s}
+        << QStringList{u"A+ a|#1     0"_s, u"T a|1"_s, u"T a|"_s,         u"T a|1"_s,
+                       u"T a|"_s,          u"T a|1"_s, u"T a|#4     0"_s, u"T a|1"_s,
+                       u"T |1#4     1"_s,  u"T a|1"_s, u"T |1"_s,         u"T a|1"_s,
+                       u"T |1"_s,          u"T a|1"_s, u"T |1#4     4"_s, u"T a|1#     "_s,
+                       u"T b|#1     0"_s}
         << moved << a << 1 << sound;
 
     QTest::newRow("Simultaneously, manual")
@@ -82,23 +91,22 @@ void TestLearningRun::scenario_data()
 
     QTest::newRow("Randomly with both weights 0: always the answer, learnt at the next Next")
         << u"cards=1 order=R wrq=0 wra=0"_s << abc << QList<int>{}
-        << QStringList{u"N |1#0 (0)     1 (1)"_s, u"N |2"_s, u"N |3"_s, u"N |1"_s} << abc
-        << abc << 3 << repeated(sound, 3);
+        << QStringList{u"N |1#0 (0)     1 (1)"_s, u"N |2"_s, u"N |3"_s, u"N |1"_s} << abc << abc
+        << 3 << repeated(sound, 3);
 
     QTest::newRow("a window larger than the dictionary is the whole dictionary")
-        << u"cards=15"_s << abc << QList<int>{2, 1}
-        << QStringList{u"N c|"_s, u"N b|"_s} << abc << QStringList{} << 0 << QStringList{};
+        << u"cards=15"_s << abc << QList<int>{2, 1} << QStringList{u"N c|"_s, u"N b|"_s} << abc
+        << QStringList{} << 0 << QStringList{};
 
     QTest::newRow("two equal lines are one card")
         << u"cards=2"_s << QStringList{u"a = 1"_s, u"a = 1"_s, u"b = 2"_s} << QList<int>{0, 1}
         << QStringList{u"N a|#1 (1)     0 (0)"_s, u"N a|#2 (2)     0 (0)"_s}
-        << QStringList{u"a = 1"_s, u"a = 1"_s, u"b = 2"_s} << QStringList{} << 0
-        << QStringList{};
+        << QStringList{u"a = 1"_s, u"a = 1"_s, u"b = 2"_s} << QStringList{} << 0 << QStringList{};
 
     QTest::newRow("two lines differing in letter case are two cards")
         << u"cards=2"_s << QStringList{u"a = 1"_s, u"A = 1"_s} << QList<int>{0, 1}
-        << QStringList{u"N a|"_s, u"N A|#1 (1)     0 (0)"_s}
-        << QStringList{u"a = 1"_s, u"A = 1"_s} << QStringList{} << 0 << QStringList{};
+        << QStringList{u"N a|"_s, u"N A|#1 (1)     0 (0)"_s} << QStringList{u"a = 1"_s, u"A = 1"_s}
+        << QStringList{} << 0 << QStringList{};
 
     QTest::newRow("TakeFirstLine shows the first line whatever the draw")
         << u"cards=3"_s << abc << QList<int>{2} << QStringList{u"N c|"_s, u"F a|"_s} << abc
@@ -118,28 +126,31 @@ void TestLearningRun::scenario_data()
 
     QTest::newRow("Side learnt on the question: the answer next, learnt after its run")
         << u"cards=1"_s << abc << QList<int>{}
-        << QStringList{u"N a|"_s, u"S |1#1 (1)*     1 (1)"_s, u"N |1"_s,
-                       u"N |1#1 (1)*     3 (3)"_s, u"N b|"_s}
+        << QStringList{u"N a|"_s, u"S |1#1 (1)*     1 (1)"_s, u"N |1"_s, u"N |1#1 (1)*     3 (3)"_s,
+                       u"N b|"_s}
         << moved << a << 1 << sound;
 
     QTest::newRow("Side learnt with both sides shown marks the asked question")
         << u"cards=1"_s << abc << QList<int>{}
-        << QStringList{u"N a|"_s, u"R a|1"_s, u"S |1#0 (1)*     1 (1)"_s} << abc
-        << QStringList{} << 0 << QStringList{};
+        << QStringList{u"N a|"_s, u"R a|1"_s, u"S |1#0 (1)*     1 (1)"_s} << abc << QStringList{}
+        << 0 << QStringList{};
 
     QTest::newRow("Side learnt with both sides shown marks the asked answer")
         << u"cards=1 order=A"_s << abc << QList<int>{}
-        << QStringList{u"N |1"_s, u"R a|1"_s, u"S a|#1 (1)     0 (1)*"_s} << abc
-        << QStringList{} << 0 << QStringList{};
+        << QStringList{u"N |1"_s, u"R a|1"_s, u"S a|#1 (1)     0 (1)*"_s} << abc << QStringList{}
+        << 0 << QStringList{};
 
     QTest::newRow("Side learnt in order Simultaneously acts as Learnt")
-        << u"cards=1 order=S"_s << abc << QList<int>{}
-        << QStringList{u"N a|1"_s, u"S b|2"_s} << QStringList{u"b = 2"_s, u"c = 3"_s} << a << 1
-        << sound;
+        << u"cards=1 order=S"_s << abc << QList<int>{} << QStringList{u"N a|1"_s, u"S b|2"_s}
+        << QStringList{u"b = 2"_s, u"c = 3"_s} << a << 1 << sound;
 
     QTest::newRow("Learnt takes the line out of the dictionary")
         << u"cards=1"_s << abc << QList<int>{} << QStringList{u"N a|"_s, u"L b|"_s}
         << QStringList{u"b = 2"_s, u"c = 3"_s} << a << 1 << sound;
+
+    QTest::newRow("automatic: Learnt on a card already thrown out counts nothing")
+        << u"cards=1"_s << abc << QList<int>{} << QStringList{u"A+ a|"_s, u"L a|1"_s, u"L b|"_s}
+        << QStringList{u"b = 2"_s, u"c = 3"_s} << a << 1 << repeated(sound, 2);
 
     QTest::newRow("Delete takes the line out without counting it")
         << u"cards=1"_s << abc << QList<int>{} << QStringList{u"N a|"_s, u"D b|"_s}
@@ -152,8 +163,8 @@ void TestLearningRun::scenario_data()
 
     QTest::newRow("after a zoom Learnt, Side learnt and Delete do nothing")
         << u"cards=1"_s << abc << QList<int>{}
-        << QStringList{u"N a|"_s, u"Z+"_s, u"L a|"_s, u"S a|"_s, u"D a|#1 (1)     0 (0)"_s,
-                       u"Z-"_s, u"S |1"_s}
+        << QStringList{u"N a|"_s, u"Z+"_s,  u"L a|"_s, u"S a|"_s, u"D a|#1 (1)     0 (0)"_s,
+                       u"Z-"_s,   u"S |1"_s}
         << abc << QStringList{} << 0 << QStringList{};
 
     QTest::newRow("with nothing shown Learnt acts as Next, Remind on both sides too")
@@ -187,10 +198,9 @@ void TestLearningRun::scenario_data()
         << QStringList{u"b = 2"_s, u"c = 3"_s} << a << 1
         << QStringList{u"sound"_s, u"pause 300 a|1"_s};
 
-    QTest::newRow("no hint in automatic mode")
-        << u"cards=1 hint=500"_s << abc << QList<int>{}
-        << QStringList{u"A+ a|"_s, u"T a|1"_s, u"T a|"_s} << abc << QStringList{} << 0
-        << QStringList{};
+    QTest::newRow("no hint in automatic mode") << u"cards=1 hint=500"_s << abc << QList<int>{}
+                                               << QStringList{u"A+ a|"_s, u"T a|1"_s, u"T a|"_s}
+                                               << abc << QStringList{} << 0 << QStringList{};
 }
 
 void TestLearningRun::scenario()
@@ -201,7 +211,7 @@ void TestLearningRun::scenario()
     QFETCH(QStringList, steps);
 
     EngineHarness h(std::make_unique<ScriptedRandom>(draws));
-    applySettings(h.settings(), settings);
+    h.configure(settings);
     h.open(lines);
     h.fakes.duringPause = [&h] { h.fakes.events.last() += u' ' + h.shown(); };
 
@@ -214,8 +224,9 @@ void TestLearningRun::scenario()
         const QString shown = expected.section(u'#', 0, 0);
         QVERIFY2(h.shown() == shown, qPrintable(step + u" shows "_s + h.shown()));
         if (expected.contains(u'#'))
-            QVERIFY2(h.engine.view().TextIndicator == expected.section(u'#', 1),
-                     qPrintable(step + u" indicates \""_s + h.engine.view().TextIndicator + u"\""_s));
+            QVERIFY2(
+                h.engine.view().TextIndicator == expected.section(u'#', 1),
+                qPrintable(step + u" indicates \""_s + h.engine.view().TextIndicator + u"\""_s));
     }
 
     QTEST(h.store.MyDictSL.lines(), "dict");
@@ -228,8 +239,8 @@ void TestLearningRun::noDictionaryOpen()
 {
     EngineHarness h;
     h.engine.Next0();
-    QCOMPARE(h.fakes.events, (QStringList{u"dictionaries full screen"_s,
-                                          u"modal msSelectDictionaryToLearn"_s}));
+    QCOMPARE(h.fakes.events,
+             (QStringList{u"dictionaries full screen"_s, u"modal msSelectDictionaryToLearn"_s}));
     QCOMPARE(h.shown(), u"|"_s);
     QCOMPARE(h.fakes.actionsHidden, 0);
 }
@@ -237,7 +248,7 @@ void TestLearningRun::noDictionaryOpen()
 void TestLearningRun::hintHoldsActionsBack()
 {
     EngineHarness h;
-    applySettings(h.settings(), u"cards=1 hint=500"_s);
+    h.configure(u"cards=1 hint=500"_s);
     h.open(abc);
     h.engine.Next0();
     h.fakes.duringPause = [&h] {
@@ -251,6 +262,34 @@ void TestLearningRun::hintHoldsActionsBack()
     QCOMPARE(h.engine.view().TextIndicator, u"2 (2)     0 (0)"_s);
     QCOMPARE(h.store.MyDictSL.lines(), abc);
     QVERIFY(!h.engine.isAutomatic());
+}
+
+void TestLearningRun::realPauseLetsQueuedWorkRun()
+{
+    bool ran = false;
+    QTimer::singleShot(0, this, [&ran] { ran = true; });
+    EventLoopHintPause().pause(1);
+    QVERIFY(ran);
+}
+
+void TestLearningRun::cardOfAnotherDictionaryIsNotCounted()
+{
+    EngineHarness h;
+    h.configure(u"cards=1 maxq=0 maxa=0"_s);
+    h.open({u"x = 1"_s, u"y = 2"_s}, u"First"_s);
+    h.engine.Next0();
+    QCOMPARE(h.shown(), u"|1"_s);
+
+    h.engine.ClearAll();
+    h.open(abc, u"Second"_s);
+    h.engine.Next0();
+
+    QCOMPARE(h.shown(), u"|1"_s);
+    QCOMPARE(h.engine.CurrentLine(), u"a = 1"_s);
+    QCOMPARE(h.store.LearntSL.lines(), QStringList{});
+    QCOMPARE(h.store.LearntNumber, 0);
+    QCOMPARE(h.store.MyDictSL.lines(), abc);
+    QCOMPARE(h.engine.shownCards().MyVocabula(u"x = 1"_s).ShownA, 1);
 }
 
 void TestLearningRun::corpusRunEndsInTheSavedFiles()
