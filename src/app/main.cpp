@@ -1,13 +1,35 @@
+#include "cards/FileError.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/FormVocadrill.h"
+#include "shell/SingleInstance.h"
 #include "shell/SystemLocale.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const QString exeDir = QCoreApplication::applicationDirPath();
+
+    SingleInstance instance(exeDir);
+    if (instance.handOverToRunningCopy())
+        return 0;
+    instance.listen();
+
     applySystemLocale();
-    TFormVocadrill form;
-    form.show();
-    return app.exec();
+    try {
+        TFormVocadrill form(
+            {exeDir, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
+        QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {
+            form.showNormal();
+            form.raise();
+            form.activateWindow();
+        });
+        form.show();
+        return app.exec();
+    } catch (const FileError& error) {
+        showError(nullptr, error.message());
+        return 1;
+    }
 }

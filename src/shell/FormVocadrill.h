@@ -1,12 +1,157 @@
 #pragma once
 
-#include <QMainWindow>
+#include "cards/DataPaths.h"
+#include "cards/PhoneticTable.h"
+#include "engine/EnginePorts.h"
+#include "settings/SettingsRecord.h"
 
-// The program's one main window. For now it only carries the title; the screens come later.
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class ActionList;
+class ActionsPanel;
+class CardScreen;
+class DictionariesTab;
+class DictionaryStore;
+class DoubleClick;
+class FarewellPanel;
+class GestureLayer;
+class HelpScreen;
+class InterfaceLanguage;
+class LearningEngine;
+class ListViewer;
+class MessageLabels;
+class MessagePanel;
+class QAction;
+class QTabWidget;
+class SessionClock;
+class SettingsScreen;
+class StatusLine;
+class TopBar;
+class WindowPorts;
+
+// The program's one window: the card screen, the settings and the dictionaries tabs under a top
+// bar, a status line, and the panels laid over them. It owns the learning state for the whole
+// run and wires it to the widgets; every command is an action executed by name.
 class TFormVocadrill : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TFormVocadrill(QWidget* parent = nullptr);
+    struct Folders
+    {
+        QString exeDir;
+        QString documentsDir;
+    };
+
+    // Runs the start-up sequence over the given folders. Throws FileError when the data folders
+    // cannot be made.
+    explicit TFormVocadrill(const Folders& folders, QWidget* parent = nullptr);
+    ~TFormVocadrill() override;
+
+    // Executes an action by name: a disabled action does nothing, a toggle flips first.
+    bool execute(const QString& actionName);
+    QAction* action(const QString& actionName) const;
+
+    const DataPaths& paths() const { return m_paths; }
+    DataRecord& dataRecord() { return m_record; }
+    DictionaryStore& store() { return *m_store; }
+    LearningEngine& engine() { return *m_engine; }
+    InterfaceLanguage& language() { return *m_language; }
+    int LearningMode() const;
+    bool isFullScreen0() const;
+
+    // Shows a message over the card screen for two seconds.
+    void MyMessage(const QString& TheMessage);
+    // The current text of a hidden message label ("msMixed" ...).
+    QString messageText(const QString& labelName) const;
+
+    // The whole save: settings record, dictionary, pointer, learnt list, progress. Errors are
+    // shown in a message box; false when the save failed.
+    bool SaveAll0();
+
+    void GoBack();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class WindowPorts;
+
+    void buildActions();
+    void buildScreens();
+    void buildPanels();
+    void connectState();
+    void FormCreate(const Folders& folders);
+    void BuildDefaults();
+    void ReadDataFile();
+    void WriteDataFile();
+    void applyLanguage(const QString& name);
+    void retranslateTabs();
+    void ShowBackgrounds();
+
+    void layoutOverlays();
+    QList<QWidget*> overlayPanels() const;
+    void showPanel(QWidget* panel);
+    void TabControl1Paint();
+    void MyRadio();
+    void EditOnChangeChange();
+    void showCard();
+
+    void cbLearningChange(int index);
+    void TextListBoxItemClick(const QString& fileName);
+    void openDictionaryResult(const QString& fileName, bool warn);
+    void Enables0Execute();
+
+    void Actions0Execute();
+    void FullScreen0Execute();
+    void Mix00Execute();
+    void Sort00Execute();
+    void Swap0Execute();
+    void Copy00Execute();
+    void Delete00Execute();
+    void Look00Execute();
+    void Learnt00Execute();
+    void LearntToday0Execute();
+    void btHelpClick();
+    void closeProgram();
+    void openManual();
+
+    DataRecord m_record;
+    DataPaths m_paths;
+    PhoneticTable m_phonetic;
+    std::unique_ptr<DictionaryStore> m_store;
+    std::unique_ptr<WindowPorts> m_ports;
+    std::unique_ptr<LearningEngine> m_engine;
+
+    ActionList* m_actions = nullptr;
+    InterfaceLanguage* m_language = nullptr;
+    SessionClock* m_clock = nullptr;
+    DoubleClick* m_listDoubleClick = nullptr;
+
+    QWidget* m_main = nullptr;
+    TopBar* m_topBar = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QWidget* m_tbPlay = nullptr;
+    SettingsScreen* m_settings = nullptr;
+    DictionariesTab* m_dictionaries = nullptr;
+    StatusLine* m_status = nullptr;
+    CardScreen* m_card = nullptr;
+    QWidget* m_fullScreen = nullptr;
+    GestureLayer* m_gestures = nullptr;
+    MessagePanel* m_messagePanel = nullptr;
+    ListViewer* m_viewer = nullptr;
+    ActionsPanel* m_actionsPanel = nullptr;
+    HelpScreen* m_help = nullptr;
+    FarewellPanel* m_farewell = nullptr;
+    MessageLabels* m_messageLabels = nullptr;
+
+    QTimer tmSave;
+    QTimer tmGesture;
+    QTimer tmWaitAfterZoom;
+    bool m_savedForQuit = false;
 };

@@ -1,0 +1,35 @@
+#include "cards/DictionaryOperations.h"
+
+#include "cards/CardLine.h"
+#include "cards/FileError.h"
+#include "cards/FileNames.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+void SwapLines(StringList& lines)
+{
+    lines.edit([](QStringList& all) {
+        for (QString& line : all)
+            line = ValueOf(line) + QLatin1String(" = ") + KeyOf(line);
+    });
+}
+
+QString FreeCopyPath(const QString& dictPath, const QString& dictDir)
+{
+    const QString base = dictDir + u'/' + BareFileName(dictPath);
+    for (int n = 1;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2).txt").arg(base).arg(n);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
+QString CopyDictionaryFile(const QString& dictPath, const QString& dictDir)
+{
+    const QString copy = FreeCopyPath(dictPath, dictDir);
+    QFile source(dictPath);
+    if (!source.copy(copy))
+        throw FileError(QStringLiteral("%1: %2").arg(dictPath, source.errorString()));
+    return copy;
+}

@@ -1,0 +1,141 @@
+#include "shell/CardScreen.h"
+
+#include "engine/CardDisplay.h"
+#include "settings/SettingsRecord.h"
+#include "settings/TiledPanel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* cardText(const char* name, Qt::Alignment alignment, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
+}
+
+QColor colourOf(quint32 argb)
+{
+    return QColor::fromRgba(argb);
+}
+
+} // namespace
+
+CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("gplMain"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+
+    m_question = new TiledPanel(this);
+    m_question->setObjectName(QStringLiteral("recQuestion"));
+    auto* top = new QVBoxLayout(m_question);
+    top->addStretch();
+    m_textQuestion.label = cardText("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
+    top->addWidget(m_textQuestion.label);
+
+    m_answer = new TiledPanel(this);
+    m_answer->setObjectName(QStringLiteral("recAnswer"));
+    auto* bottom = new QVBoxLayout(m_answer);
+    m_textAnswer.label = cardText("TextAnswer", Qt::AlignHCenter | Qt::AlignTop, m_answer);
+    bottom->addWidget(m_textAnswer.label);
+    bottom->addStretch();
+    auto* lowest = new QHBoxLayout;
+    m_indicator = cardText("TextIndicator", Qt::AlignLeft | Qt::AlignBottom, m_answer);
+    m_indicator->setWordWrap(false);
+    m_indicator->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_indicator->hide();
+    lowest->addWidget(m_indicator);
+    lowest->addStretch();
+    m_textPhonetic.label = cardText("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
+    lowest->addWidget(m_textPhonetic.label, 1);
+    bottom->addLayout(lowest);
+
+    grid->addWidget(m_question, 0, 0);
+    grid->addWidget(m_answer, 1, 0);
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
+
+    // The designed look: the first-run view of the first mode.
+    SetView(defaultDataRecord().Views[0]);
+}
+
+void CardScreen::showCard(const CardView& view)
+{
+    m_textQuestion.label->setText(view.TextQuestion);
+    m_textAnswer.label->setText(view.TextAnswer);
+    m_textPhonetic.label->setText(view.TextPhonetic);
+    m_indicator->setText(view.TextIndicator);
+    m_indicator->setVisible(view.indicatorVisible);
+    QPalette palette = m_indicator->palette();
+    palette.setColor(QPalette::WindowText, colourOf(view.indicatorColor));
+    m_indicator->setPalette(palette);
+}
+
+void CardScreen::SetView(const TView& view)
+{
+    m_question->setColour(colourOf(view.TopColor));
+    m_answer->setColour(colourOf(view.BottomColor));
+    m_question->setFill(view.TopTexture ? TiledPanel::Fill::Picture : TiledPanel::Fill::Colour);
+    m_answer->setFill(view.BottomTexture ? TiledPanel::Fill::Picture : TiledPanel::Fill::Colour);
+    applyFont(m_textQuestion, view.QSize, view.QColor, view.QStyles);
+    applyFont(m_textAnswer, view.ASize, view.AColor, view.AStyles);
+    applyFont(m_textPhonetic, view.PSize, view.PColor, view.PStyles);
+}
+
+void CardScreen::GetView(TView& view) const
+{
+    view.TopColor = m_question->colour().rgba();
+    view.BottomColor = m_answer->colour().rgba();
+    view.TopTexture = m_question->fill() == TiledPanel::Fill::Picture;
+    view.BottomTexture = m_answer->fill() == TiledPanel::Fill::Picture;
+    const auto read = [](const TextLook& text, double& size, quint32& colour, quint8& styles) {
+        size = text.size;
+        colour = text.label->palette().color(QPalette::WindowText).rgba();
+        styles = stylesOf(text.label->font());
+    };
+    read(m_textQuestion, view.QSize, view.QColor, view.QStyles);
+    read(m_textAnswer, view.ASize, view.AColor, view.AStyles);
+    read(m_textPhonetic, view.PSize, view.PColor, view.PStyles);
+}
+
+void CardScreen::scaleFonts(double factor)
+{
+    for (TextLook* text : {&m_textQuestion, &m_textAnswer, &m_textPhonetic}) {
+        const QPalette palette = text->label->palette();
+        applyFont(*text, text->size * factor, palette.color(QPalette::WindowText).rgba(),
+                  stylesOf(text->label->font()));
+    }
+}
+
+void CardScreen::applyFont(TextLook& text, double size, quint32 colour, quint8 styles)
+{
+    // The size is kept as the single-precision number it was handed as; the label draws it
+    // in whole pixels.
+    text.size = float(size);
+    QFont font = text.label->font();
+    font.setPixelSize(qMax(1, qRound(text.size)));
+    font.setBold(styles & StyleBold);
+    font.setItalic(styles & StyleItalic);
+    font.setUnderline(styles & StyleUnderline);
+    font.setStrikeOut(styles & StyleStrikeOut);
+    text.label->setFont(font);
+    QPalette palette = text.label->palette();
+    palette.setColor(QPalette::WindowText, colourOf(colour));
+    text.label->setPalette(palette);
+}
+
+quint8 CardScreen::stylesOf(const QFont& font)
+{
+    return quint8((font.bold() ? StyleBold : 0) | (font.italic() ? StyleItalic : 0) |
+                  (font.underline() ? StyleUnderline : 0) |
+                  (font.strikeOut() ? StyleStrikeOut : 0));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class ClickableText;
+
+// The status line: the open dictionary's name, the clock, the number of its lines, the lines
+// learnt in this run and the cards learnt from it.
+class StatusLine : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StatusLine(QWidget* parent);
+
+    ClickableText* TextDict;
+    ClickableText* TextTime;
+    ClickableText* TextMyDictSL;
+    ClickableText* TextLearntToday;
+    ClickableText* TextLearnt;
+};

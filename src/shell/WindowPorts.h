@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/EnginePorts.h"
+#include "engine/EventLoopHintPause.h"
+
+#include <memory>
+
+class QSoundEffect;
+class TFormVocadrill;
+
+// The engine's ways to the outside, for the running window: the system clipboard, the learnt
+// sound, the message labels and boxes, the input timers and the window's screens.
+class WindowPorts : private Clipboard,
+                    private Sound,
+                    private Messages,
+                    private InputGuards,
+                    private Screens
+{
+public:
+    explicit WindowPorts(TFormVocadrill& window);
+    ~WindowPorts() override;
+
+    EnginePorts ports();
+
+private:
+    QString TextFromClipboard() override;
+    void TextToClipboard(const QString& text) override;
+    void Vibrate(const QString& soundPath) override;
+    QString text(Message message) override;
+    void showModal(const QString& text) override;
+    void MyMessage(const QString& text) override;
+    bool waitAfterZoomRunning() override;
+    void restartGesture() override;
+    void hideActions() override;
+    void showDictionaries(bool leaveFullScreen) override;
+
+    TFormVocadrill& m_window;
+    EventLoopHintPause m_hintPause;
+    std::unique_ptr<QSoundEffect> m_sound;
+};
