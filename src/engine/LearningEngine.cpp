@@ -19,7 +19,8 @@ constexpr int DrawAttempts = 100;
 } // namespace
 
 LearningEngine::LearningEngine(DataRecord& record, DictionaryStore& store,
-                               const PhoneticTable& phonetic, EnginePorts ports, QObject* parent)
+                               const PhoneticTable& phonetic, const EnginePorts& ports,
+                               QObject* parent)
     : QObject(parent), m_record(record), m_store(store), m_ports(ports),
       m_display(record, m_shownCards, phonetic, ports.clipboard, m_automatic)
 {
@@ -180,10 +181,11 @@ void LearningEngine::setAutomatic(bool on)
     if (m_pausing || on == isAutomatic())
         return;
     m_automatic.setOn(on, settings());
+    emit automaticChanged(on);
+    // The first tick at once; without a card to show it switches the mode off again.
     if (on)
         Next0();
     m_display.DoIndicator();
-    emit automaticChanged(on);
 }
 
 void LearningEngine::tmMainTimer()
@@ -207,8 +209,8 @@ void LearningEngine::btIndicatorColorClick()
 {
     if (!m_indicatorColorClick.click())
         return;
-    TView& view = currentView(m_record);
-    view.WhiteIndicator = !view.WhiteIndicator;
+    TView& look = currentView(m_record);
+    look.WhiteIndicator = !look.WhiteIndicator;
     m_display.DoIndicator();
 }
 

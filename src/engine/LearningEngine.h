@@ -23,7 +23,7 @@ class LearningEngine : public QObject
 
 public:
     LearningEngine(DataRecord& record, DictionaryStore& store, const PhoneticTable& phonetic,
-                   EnginePorts ports, QObject* parent = nullptr);
+                   const EnginePorts& ports, QObject* parent = nullptr);
 
     CardDisplay& display() { return m_display; }
     const CardView& view() const { return m_display.view(); }

@@ -19,6 +19,7 @@ private slots:
     void switchingOnTwiceTicksOnce();
     void switchingOffStopsTheTicks();
     void anEmptiedDictionaryStopsTheRun();
+    void switchingOnWithoutCardsEndsOff();
     void intervalFollowsTheDelay_data();
     void intervalFollowsTheDelay();
 };
@@ -95,6 +96,19 @@ void TestAutomaticMode::anEmptiedDictionaryStopsTheRun()
     QCOMPARE(h.fakes.events,
              (QStringList{u"sound"_s, u"message msNoWordsInDictionary"_s, u"dictionaries"_s,
                           u"modal msSelectDictionaryToLearn"_s}));
+}
+
+void TestAutomaticMode::switchingOnWithoutCardsEndsOff()
+{
+    EngineHarness h;
+    h.open({});
+    QSignalSpy lamp(&h.engine, &LearningEngine::automaticChanged);
+
+    h.engine.setAutomatic(true);
+
+    QVERIFY(!h.engine.isAutomatic());
+    QCOMPARE(lamp.count(), 2);
+    QCOMPARE(lamp.last().first().toBool(), false);
 }
 
 void TestAutomaticMode::intervalFollowsTheDelay_data()
