@@ -1,0 +1,139 @@
+#include "shell/InterfaceLanguage.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace {
+
+struct Row
+{
+    const char* english;
+    const char* russian;
+};
+
+// Every English text of the window that has a Russian text, in the order the table was drawn up.
+// The Russian "ОК" is written in Cyrillic letters.
+constexpr Row russianTable[] = {
+    {"Times for Questions when automatically", "Вопросы"},
+    {"Times for Answers when automatically", "Ответы"},
+    {"Play", "Учим"},
+    {"Settings", "Настройки"},
+    {"Both", "Оба"},
+    {"Simultaneously", "Одновременно"},
+    {"Randomly", "Случайно"},
+    {"Answers first", "Сначала ответы"},
+    {"Number of cards", "Количество карточек"},
+    {"Phonetic also from dictionary", "Транскрипция также из словаря"},
+    {"Show phonetic", "Показывать транскрипцию"},
+    {"Vibration", "Вибрация"},
+    {"Answer to clipboard", "Ответы в буфер"},
+    {"Questions and answers", "Вопросы и ответы"},
+    {"Question to clipboard", "Вопросы в буфер"},
+    {"Questions always", "Вопросы всегда"},
+    {"Nothing", "Ничего"},
+    {"Manually", "Вручную"},
+    {"Maximum when simultanously", "Максимум когда вместе"},
+    {"When remember Answers", "Когда помним Ответы"},
+    {"Maximum for Answers", "Максимум для Ответов"},
+    {"When remember Questions", "Когда помним Вопросы"},
+    {"Maximum for Questions", "Максимум для Вопросов"},
+    {"Delay of reminder", "Задержка напоминания"},
+    {"Auto", "Авто"},
+    {"Delay in mSeconds", "Задержка в миллисекундах"},
+    {"When simultanously", "Когда одновременно"},
+    {"Times for Answers", "Раз для Ответов"},
+    {"Times for Questions", "Раз для Вопросов"},
+    {"View", "Вид"},
+    {"Top", "Верх"},
+    {"Bottom", "Низ"},
+    {"Dictionaries", "Словари"},
+    {"Mix", "Перемешать"},
+    {"Sort", "Сортировать"},
+    {"Delete", "Удалить"},
+    {"Learnt Today", "Выучено сегодня"},
+    {"Learnt", "Выучено"},
+    {"From file...", "Из файла..."},
+    {"Copy", "Копировать"},
+    {"...", "..."},
+    {"Learning", "Заучивание"},
+    {"Repeating", "Повторение"},
+    {"Repeating2", "Повторение2"},
+    {"?", "?"},
+    {"OK", "ОК"},
+    {"Cancel", "Отмена"},
+    {"Next", "Следующий"},
+    {"Remind", "Напомнить"},
+    {"Side learnt", "Сторона выучена"},
+    {"Full screen", "Полный экран"},
+    {"Source", "Источник"},
+    {"See", "Просмотр"},
+    {"Look", "Просмотреть"},
+    {"Edit", "Редактировать"},
+    {"New", "Новое слово"},
+    {"Show indicators", "Показывать индикаторы"},
+    {"Vibration when learnt", "Вибрация когда выучено"},
+    {"Questions first", "Сначала вопросы"},
+    {"View it", "Просмотр"},
+    {"Mixed", "Перемешано"},
+    {"Select dictionary to learn", "Выберите словарь для заучивания"},
+    {"Are you sure?", "Вы уверены?"},
+    {"Not vocabula!", "Не словарная статья!"},
+    {"There are no proper lines in this file", "Нет правильных строк в этом словаре"},
+    {"Sorted", "Отсортировано"},
+    {"No words in dictionary", "Нет слов в словаре"},
+    {"Answers to clipboard", "Ответы в буфер"},
+    {"Questions to clipboard", "Вопросы в буфер"},
+    {"Site", "Сайт"},
+    {"Back", "Назад"},
+    {"By our method!", "По нашей методике!"},
+    {"Learnt Now", "Выучено Сейчас"},
+    {"Show RightToLeft checkbox", "Показывать галочку СправаНалево"},
+    {"Swap", "Вопросы <-> Ответы"},
+    {"Font", "Шрифт"},
+    {"Background", "Фон"},
+    {"Show Phonetic checkbox", "Показать галочку Транскрипции"},
+};
+
+} // namespace
+
+InterfaceLanguage::InterfaceLanguage(QObject* parent) : QTranslator(parent)
+{
+    m_russian.reserve(std::size(russianTable));
+    for (const Row& row : russianTable)
+        m_russian.insert(QString::fromUtf8(row.english), QString::fromUtf8(row.russian));
+}
+
+bool InterfaceLanguage::select(const QString& name)
+{
+    if (name != English && name != Russian)
+        return false;
+    const bool russian = name == Russian;
+    if (russian == m_russianSelected)
+        return true;
+    m_russianSelected = russian;
+    if (russian)
+        QCoreApplication::installTranslator(this);
+    else
+        QCoreApplication::removeTranslator(this);
+    // The application posts the language change to its windows; deliver it now, so that every
+    // text, the message labels included, reads in the new language when select() returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    return true;
+}
+
+QString InterfaceLanguage::name() const
+{
+    return m_russianSelected ? Russian : English;
+}
+
+QString InterfaceLanguage::translate(const char*, const char* sourceText, const char*, int) const
+{
+    if (!m_russianSelected || !sourceText)
+        return {};
+    return m_russian.value(QString::fromUtf8(sourceText));
+}
+
+bool InterfaceLanguage::isEmpty() const
+{
+    return false;
+}
