@@ -237,10 +237,11 @@ void TFormVocadrill::BuildDefaults()
 void TFormVocadrill::ReadDataFile()
 {
     if (readDataFile(m_paths.DataFilePath, m_record) == SettingsFileStatus::Loaded) {
-        if (m_topBar->cbLearning()->currentIndex() != m_record.LearningMode)
+        {
+            const QSignalBlocker blocker(m_topBar->cbLearning());
             m_topBar->cbLearning()->setCurrentIndex(m_record.LearningMode);
-        else
-            cbLearningChange(m_record.LearningMode);
+        }
+        cbLearningChange(m_record.LearningMode);
         if (hasStoredGeometry(m_record))
             setGeometry(m_record.WindowLeft, m_record.WindowTop, m_record.WindowWidth,
                         m_record.WindowHeight);

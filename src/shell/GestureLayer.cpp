@@ -25,6 +25,7 @@ GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("recGestures"));
     cbRightToLeft = new QCheckBox(QStringLiteral("RTL"), this);
     cbRightToLeft->setObjectName(QStringLiteral("cbRightToLeft"));
+    cbRightToLeft->setChecked(true);
     cbPhonetic = new QCheckBox(QStringLiteral("[ ]"), this);
     cbPhonetic->setObjectName(QStringLiteral("cbPhonetic"));
     lamp = new AutoLamp(QStringLiteral("CircleAuto11"), QStringLiteral("CircleAuto22"), this);

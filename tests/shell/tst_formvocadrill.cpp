@@ -1,0 +1,302 @@
+#include "WindowFixture.h"
+#include "cards/Collation.h"
+#include "cards/DictionaryStore.h"
+#include "engine/LearningEngine.h"
+#include "settings/SettingsRecord.h"
+#include "shell/AutoLamp.h"
+#include "shell/InterfaceLanguage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const QByteArray animals = "\xEF\xBB\xBF"
+                           "cat = кошка\r\ndog = собака\r\nbird = птица\r\n";
+
+template <typename T> T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+bool visible(QWidget& window, const char* name)
+{
+    return child<QWidget>(window, name)->isVisible();
+}
+
+void escape(QWidget& window)
+{
+    QTest::keyClick(&window, Qt::Key_Escape);
+}
+
+} // namespace
+
+class TestFormVocadrill : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Collation::setCollationLocale(QLocale(QLocale::English)); }
+
+    void firstStartInEmptyFolder();
+    void saveAndRestartRestoresEverything();
+    void closingSaves();
+    void backStepFromPlay();
+    void backStepThroughViewer();
+    void backStepLeavesFullScreen();
+    void backStepFromSettings();
+    void actionsButtonTogglesAndStopsAuto();
+    void languageSwitchTranslatesCaptionsAndMessages();
+    void leavingPlayStopsAutomaticMode();
+    void dictionaryClickAndDoubleClick();
+    void modeSwitchKeepsEachModesSettings();
+};
+
+void TestFormVocadrill::firstStartInEmptyFolder()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    for (const char* folder : {"Data", "Data/OriginalDictionaries", "Vocadrill", "Vocadrill/Learnt",
+                               "Data/Backgrounds/0", "Data/Backgrounds/1", "Data/Backgrounds/2"})
+        QVERIFY2(QFileInfo(fixture.path(folder)).isDir(), folder);
+    QCOMPARE(window.language().name(), InterfaceLanguage::Russian);
+    QCOMPARE(window.action("Next0")->text(), QString("Следующий"));
+    QCOMPARE(window.LearningMode(), 0);
+    QCOMPARE(child<QComboBox>(window, "pbNumberOfCards")->currentText(), QString("7"));
+    QCOMPARE(child<QComboBox>(window, "pbDelayInMilliseconds")->currentText(), QString("2 500"));
+    const DataRecord defaults = defaultDataRecord();
+    for (int mode = 0; mode < ModeCount; ++mode) {
+        QCOMPARE(window.dataRecord().Settings[mode], defaults.Settings[mode]);
+        QCOMPARE(window.dataRecord().Views[mode], defaults.Views[mode]);
+    }
+    QCOMPARE(window.dataRecord(), defaults);
+    QCOMPARE(window.dataRecord().Views[2].QColor, 0xFFFFFFFFu);
+    QVERIFY(window.store().MyDictPath.isEmpty());
+    QVERIFY(visible(window, "recGestures"));
+    QVERIFY(!visible(window, "recAdvertisement"));
+}
+
+void TestFormVocadrill::saveAndRestartRestoresEverything()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", animals);
+    fixture.pointAt("Animals.txt");
+    {
+        TFormVocadrill& window = fixture.start();
+        QCOMPARE(window.store().MyDictSL.count(), 3);
+        child<QComboBox>(window, "cbLearning")->setCurrentIndex(2);
+        child<QComboBox>(window, "pbNumberOfCards")->setCurrentText("12");
+        child<QCheckBox>(window, "SwitchShowIndicators")->setChecked(false);
+        window.language().select(InterfaceLanguage::English);
+        window.dataRecord().EnglishInterface = true;
+        window.setGeometry(120, 130, 700, 500);
+        QCOMPARE(window.dataRecord().Settings[2].NumberOfCards, 12);
+        QVERIFY(window.SaveAll0());
+        QCOMPARE(window.dataRecord().Settings[2].NumberOfCards, 12);
+        fixture.stop();
+    }
+    QCOMPARE(fixture.read("Data/DataFile").size(), 624);
+    TFormVocadrill& window = fixture.start();
+    QCOMPARE(window.LearningMode(), 2);
+    QCOMPARE(child<QComboBox>(window, "pbNumberOfCards")->currentText(), QString("12"));
+    QCOMPARE(window.dataRecord().Settings[2].NumberOfCards, 12);
+    QCOMPARE(window.dataRecord().Settings[0].NumberOfCards, 7);
+    QVERIFY(!child<QCheckBox>(window, "SwitchShowIndicators")->isChecked());
+    QCOMPARE(window.language().name(), InterfaceLanguage::English);
+    QCOMPARE(window.action("Next0")->text(), QString("Next"));
+    QCOMPARE(window.geometry().size(), QSize(700, 500));
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Animals.txt"));
+}
+
+// Closing writes what was learnt since the last periodic save.
+void TestFormVocadrill::closingSaves()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", animals);
+    fixture.pointAt("Animals.txt");
+    TFormVocadrill& window = fixture.start();
+    window.execute("Next0");
+    const QString shown = window.engine().CurrentLine();
+    QVERIFY(!shown.isEmpty());
+    window.execute("Learnt0");
+    QCOMPARE(window.store().LearntSL.lines(), QStringList{shown});
+    QVERIFY(window.close());
+    const QByteArray saved = fixture.read("Vocadrill/Animals.txt");
+    QCOMPARE(saved.count("\r\n"), 2);
+    QVERIFY(!saved.contains(shown.toUtf8()));
+    QVERIFY(fixture.read("Vocadrill/Learnt/Learnt.txt").contains(shown.toUtf8()));
+    QVERIFY(fixture.read("Data/LearntNumbers.ini").contains("=1"));
+}
+
+void TestFormVocadrill::backStepFromPlay()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    escape(window);
+    QVERIFY(visible(window, "recAdvertisement"));
+    child<QWidget>(window, "TextBack");
+    QTest::mousePress(child<QWidget>(window, "TextBack"), Qt::LeftButton);
+    QVERIFY(!visible(window, "recAdvertisement"));
+    escape(window);
+    QVERIFY(visible(window, "recAdvertisement"));
+    escape(window);
+    QVERIFY(!window.isVisible());
+}
+
+void TestFormVocadrill::backStepThroughViewer()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", animals);
+    fixture.pointAt("Animals.txt");
+    TFormVocadrill& window = fixture.start();
+    auto* tabs = child<QTabWidget>(window, "TabControl1");
+    tabs->setCurrentIndex(2);
+    QVERIFY(window.execute("Look00"));
+    QVERIFY(visible(window, "recMemo"));
+    escape(window);
+    QVERIFY(!visible(window, "recMemo"));
+    QCOMPARE(tabs->currentIndex(), 2);
+    escape(window);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(!visible(window, "recAdvertisement"));
+    escape(window);
+    QVERIFY(visible(window, "recAdvertisement"));
+}
+
+void TestFormVocadrill::backStepLeavesFullScreen()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    auto* gestures = child<QWidget>(window, "recGestures");
+    const int designedTop = gestures->y();
+    QVERIFY(designedTop > 0);
+    window.execute("FullScreen0");
+    QVERIFY(window.isFullScreen0());
+    QCOMPARE(gestures->y(), 0);
+    QVERIFY(visible(window, "RecFullScreen"));
+    QVERIFY(visible(window, "CircleAuto11"));
+    escape(window);
+    QVERIFY(!window.isFullScreen0());
+    QCOMPARE(gestures->y(), designedTop);
+    QVERIFY(!visible(window, "CircleAuto11"));
+    escape(window);
+    QVERIFY(visible(window, "recAdvertisement"));
+}
+
+void TestFormVocadrill::backStepFromSettings()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    auto* tabs = child<QTabWidget>(window, "TabControl1");
+    tabs->setCurrentIndex(1);
+    escape(window);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(!visible(window, "recAdvertisement"));
+}
+
+void TestFormVocadrill::actionsButtonTogglesAndStopsAuto()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", animals);
+    fixture.pointAt("Animals.txt");
+    TFormVocadrill& window = fixture.start();
+    auto* autoBox = child<QCheckBox>(window, "cbAuto");
+    autoBox->setChecked(true);
+    QVERIFY(window.engine().isAutomatic());
+    QTest::mouseClick(child<QWidget>(window, "btActions"), Qt::LeftButton);
+    QVERIFY(visible(window, "recActions"));
+    QVERIFY(!window.engine().isAutomatic());
+    QTest::mouseClick(child<QWidget>(window, "btActions"), Qt::LeftButton);
+    QVERIFY(!visible(window, "recActions"));
+    QVERIFY(!autoBox->isChecked());
+}
+
+void TestFormVocadrill::languageSwitchTranslatesCaptionsAndMessages()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    QCOMPARE(window.messageText("msNotVocabula"), QString("Не словарная статья!"));
+    QCOMPARE(child<QTabWidget>(window, "TabControl1")->tabText(2), QString("Словари"));
+    QCOMPARE(child<QWidget>(window, "TextEn")->isVisible(), false);
+    QTest::mouseClick(child<QWidget>(window, "btHelp"), Qt::LeftButton);
+    QVERIFY(visible(window, "recHelp"));
+    QTest::mouseClick(child<QWidget>(window, "TextEn"), Qt::LeftButton);
+    QVERIFY(visible(window, "recHelp"));
+    QCOMPARE(window.action("Mix00")->text(), QString("Mix"));
+    QCOMPARE(window.messageText("msNotVocabula"), QString("Not vocabula!"));
+    QCOMPARE(child<QTabWidget>(window, "TabControl1")->tabText(2), QString("Dictionaries"));
+    QCOMPARE(child<QComboBox>(window, "cbLearning")->itemText(2), QString("Repeating2"));
+    QVERIFY(window.dataRecord().EnglishInterface);
+    escape(window);
+    QVERIFY(!visible(window, "recHelp"));
+}
+
+void TestFormVocadrill::leavingPlayStopsAutomaticMode()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", animals);
+    fixture.pointAt("Animals.txt");
+    TFormVocadrill& window = fixture.start();
+    auto* lamp = child<AutoLamp>(window, "CircleAuto1");
+    QCOMPARE(lamp->innerColor(), QColor(0xFF006400));
+    child<QCheckBox>(window, "cbAuto")->setChecked(true);
+    QVERIFY(window.engine().isAutomatic());
+    QCOMPARE(lamp->innerColor(), QColor(0xFFFF0000));
+    child<QTabWidget>(window, "TabControl1")->setCurrentIndex(1);
+    QVERIFY(!window.engine().isAutomatic());
+    QVERIFY(!child<QCheckBox>(window, "cbAuto")->isEnabled());
+    QCOMPARE(lamp->innerColor(), QColor(0xFF808080));
+    QVERIFY(!visible(window, "recGestures"));
+    child<QTabWidget>(window, "TabControl1")->setCurrentIndex(0);
+    QVERIFY(!window.engine().isAutomatic());
+    QCOMPARE(lamp->innerColor(), QColor(0xFF006400));
+}
+
+void TestFormVocadrill::dictionaryClickAndDoubleClick()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", animals);
+    fixture.putDictionary("Birds.txt", "\xEF\xBB\xBF"
+                                       "owl = сова\r\n");
+    TFormVocadrill& window = fixture.start();
+    auto* tabs = child<QTabWidget>(window, "TabControl1");
+    tabs->setCurrentIndex(2);
+    auto* list = child<QListWidget>(window, "lbDicts");
+    QCOMPARE(list->count(), 2);
+    QVERIFY(!window.action("Mix00")->isEnabled());
+    const QRect birds = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, birds.center());
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Birds.txt"));
+    QCOMPARE(window.store().MyDictSL.lines(), QStringList{"owl = сова"});
+    QVERIFY(window.action("Mix00")->isEnabled());
+    QCOMPARE(tabs->currentIndex(), 2);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, birds.center());
+    QCOMPARE(tabs->currentIndex(), 0);
+}
+
+void TestFormVocadrill::modeSwitchKeepsEachModesSettings()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    auto* mode = child<QComboBox>(window, "cbLearning");
+    auto* cards = child<QComboBox>(window, "pbNumberOfCards");
+    cards->setCurrentText("3");
+    mode->setCurrentIndex(2);
+    QCOMPARE(cards->currentText(), QString("7"));
+    cards->setCurrentText("15");
+    mode->setCurrentIndex(0);
+    QCOMPARE(cards->currentText(), QString("3"));
+    mode->setCurrentIndex(2);
+    QCOMPARE(cards->currentText(), QString("15"));
+    QCOMPARE(window.dataRecord().Settings[1].NumberOfCards, 7);
+}
+
+QTEST_MAIN(TestFormVocadrill)
+#include "tst_formvocadrill.moc"
