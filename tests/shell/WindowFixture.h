@@ -43,6 +43,14 @@ public:
         return *m_window;
     }
 
+    // Starts with one dictionary in the folder, open.
+    TFormVocadrill& startWith(const QString& name, const QByteArray& bytes)
+    {
+        putDictionary(name, bytes);
+        pointAt(name);
+        return start();
+    }
+
     void stop() { m_window.reset(); }
     TFormVocadrill& window() { return *m_window; }
 

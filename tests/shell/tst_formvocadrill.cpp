@@ -119,9 +119,7 @@ void TestFormVocadrill::saveAndRestartRestoresEverything()
 void TestFormVocadrill::closingSaves()
 {
     WindowFixture fixture;
-    fixture.putDictionary("Animals.txt", animals);
-    fixture.pointAt("Animals.txt");
-    TFormVocadrill& window = fixture.start();
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
     window.execute("Next0");
     const QString shown = window.engine().CurrentLine();
     QVERIFY(!shown.isEmpty());
@@ -153,9 +151,7 @@ void TestFormVocadrill::backStepFromPlay()
 void TestFormVocadrill::backStepThroughViewer()
 {
     WindowFixture fixture;
-    fixture.putDictionary("Animals.txt", animals);
-    fixture.pointAt("Animals.txt");
-    TFormVocadrill& window = fixture.start();
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
     auto* tabs = child<QTabWidget>(window, "TabControl1");
     tabs->setCurrentIndex(2);
     QVERIFY(window.execute("Look00"));
@@ -204,9 +200,7 @@ void TestFormVocadrill::backStepFromSettings()
 void TestFormVocadrill::actionsButtonTogglesAndStopsAuto()
 {
     WindowFixture fixture;
-    fixture.putDictionary("Animals.txt", animals);
-    fixture.pointAt("Animals.txt");
-    TFormVocadrill& window = fixture.start();
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
     auto* autoBox = child<QCheckBox>(window, "cbAuto");
     autoBox->setChecked(true);
     QVERIFY(window.engine().isAutomatic());
@@ -241,9 +235,7 @@ void TestFormVocadrill::languageSwitchTranslatesCaptionsAndMessages()
 void TestFormVocadrill::leavingPlayStopsAutomaticMode()
 {
     WindowFixture fixture;
-    fixture.putDictionary("Animals.txt", animals);
-    fixture.pointAt("Animals.txt");
-    TFormVocadrill& window = fixture.start();
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
     auto* lamp = child<AutoLamp>(window, "CircleAuto1");
     QCOMPARE(lamp->innerColor(), QColor(0xFF006400));
     child<QCheckBox>(window, "cbAuto")->setChecked(true);
