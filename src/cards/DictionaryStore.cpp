@@ -27,7 +27,7 @@ QString folderOf(const QString& path)
 } // namespace
 
 DictionaryStore::DictionaryStore(DataPaths paths, QObject* parent)
-    : QObject(parent), m_paths(std::move(paths))
+    : QObject(parent), m_paths(std::move(paths)), m_backups(m_paths.DataDir + QLatin1String("/Backups"))
 {
     connect(&MyDictSL, &StringList::Changed, this, [this] {
         m_dictModified = true;
@@ -101,10 +101,8 @@ QStringList DictionaryStore::MergedLearntList() const
 void DictionaryStore::SaveAll(const DataRecord& record)
 {
     writeDataFile(m_paths.DataFilePath, record);
-    if (!MyDictPath.isEmpty() && isInDictDir(MyDictPath)) {
-        TextFile::writeLines(MyDictPath, MyDictSL.lines());
-        m_dictModified = false;
-    }
+    if (!MyDictPath.isEmpty() && isInDictDir(MyDictPath))
+        writeDictionary();
     const QString pointerFolder = folderOf(m_paths.LastDictFilePath);
     if (!pointerFolder.isEmpty())
         QDir().mkpath(pointerFolder);
@@ -116,10 +114,16 @@ void DictionaryStore::SaveAll(const DataRecord& record)
 
 void DictionaryStore::SaveDictionaryIfModified()
 {
-    if (m_dictModified && !MyDictPath.isEmpty() && isInDictDir(MyDictPath)) {
-        TextFile::writeLines(MyDictPath, MyDictSL.lines());
-        m_dictModified = false;
-    }
+    if (m_dictModified && !MyDictPath.isEmpty() && isInDictDir(MyDictPath))
+        writeDictionary();
+}
+
+// The first rewrite of a dictionary file in a run keeps its previous version as a backup.
+void DictionaryStore::writeDictionary()
+{
+    m_backups.beforeRewrite(MyDictPath);
+    TextFile::writeLines(MyDictPath, MyDictSL.lines());
+    m_dictModified = false;
 }
 
 void DictionaryStore::IniRead()

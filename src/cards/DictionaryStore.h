@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/DataPaths.h"
+#include "cards/DictionaryBackups.h"
 #include "cards/StringList.h"
 
 #include <QList>
@@ -50,6 +51,7 @@ public:
     explicit DictionaryStore(DataPaths paths, QObject* parent = nullptr);
 
     const DataPaths& paths() const { return m_paths; }
+    const DictionaryBackups& backups() const { return m_backups; }
 
     // Lists the dictionaries of the dictionaries folder and reopens the open one.
     DictList LoadDictionaries();
@@ -85,7 +87,9 @@ signals:
 
 private:
     bool isInDictDir(const QString& path) const;
+    void writeDictionary();
 
     DataPaths m_paths;
+    DictionaryBackups m_backups;
     bool m_dictModified = false;
 };

@@ -2,7 +2,9 @@
 
 #include "cards/FileError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -67,6 +69,17 @@ QString decodeMarked(QByteArrayView bytes, const LegacyEncoding& encoding, bool 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
     throw FileError(QStringLiteral("%1: %2").arg(path, reason));
+}
+
+// Opens a file for an atomic rewrite. A folder that vanished while the program ran is made
+// again, so that what is in memory still reaches the disk.
+void openForWriting(QSaveFile& file, const QString& path)
+{
+    if (file.open(QIODevice::WriteOnly))
+        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QFileInfo::exists(folder) || !QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly))
+        fail(path, file.errorString());
 }
 
 void commit(QSaveFile& file, const QString& path)
@@ -151,8 +164,7 @@ QString readOnePath(const QString& path, const LegacyEncoding& encoding)
 void writeLines(const QString& path, const QStringList& lines)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(path, file.errorString());
+    openForWriting(file, path);
     QStringEncoder encoder(QStringConverter::Utf8);
     QByteArray chunk("\xEF\xBB\xBF");
     constexpr qsizetype chunkSize = 1 << 20;
@@ -179,7 +191,8 @@ void writeOnePath(const QString& path, const QString& text)
 void writeBytes(const QString& path, QByteArrayView bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
+    openForWriting(file, path);
+    if (file.write(bytes.data(), bytes.size()) != bytes.size())
         fail(path, file.errorString());
     commit(file, path);
 }

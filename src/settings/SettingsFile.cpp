@@ -1,10 +1,9 @@
 #include "settings/SettingsFile.h"
 
-#include "cards/FileError.h"
+#include "cards/TextFile.h"
 #include "settings/SettingsRecordCodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 SettingsFileStatus readDataFile(const QString& path, DataRecord& record)
 {
@@ -29,8 +28,5 @@ SettingsFileStatus readDataFile(const QString& path, DataRecord& record)
 
 void writeDataFile(const QString& path, const DataRecord& record)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(encodeDataRecord(record)) != DataRecordSize || !file.commit())
-        throw FileError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    TextFile::writeBytes(path, encodeDataRecord(record));
 }

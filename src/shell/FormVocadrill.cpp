@@ -5,6 +5,7 @@
 #include "cards/FileError.h"
 #include "cards/FileNames.h"
 #include "cards/RandomSource.h"
+#include "cards/SaveScheduler.h"
 #include "cards/SortAndMix.h"
 #include "engine/LearningEngine.h"
 #include "engine/SessionClock.h"
@@ -188,6 +189,7 @@ void TFormVocadrill::FormCreate(const Folders& folders)
 {
     programRandom();
     m_clock = new SessionClock({}, this);
+    m_saveScheduler = new SaveScheduler(this);
     m_help->setTitle(action(QStringLiteral("Vocadrill0"))->text());
     setWindowTitle(action(QStringLiteral("Vocadrill0"))->text());
     m_gestures->show();
@@ -273,10 +275,20 @@ void TFormVocadrill::WriteDataFile()
 
 bool TFormVocadrill::SaveAll0()
 {
-    return runGuarded(this, [this] {
+    // A timer may fire while the message box of a failed save is open; one save at a time.
+    if (m_saving)
+        return false;
+    m_saving = true;
+    const bool saved = runGuarded(this, [this] {
         WriteDataFile();
         m_store->SaveAll(m_record);
     });
+    if (saved)
+        m_saveScheduler->saved();
+    else
+        m_saveScheduler->failed();
+    m_saving = false;
+    return saved;
 }
 
 void TFormVocadrill::connectState()
@@ -387,6 +399,8 @@ void TFormVocadrill::connectState()
         if (!m_savedForQuit)
             SaveAll0();
     });
+    connect(m_saveScheduler, &SaveScheduler::saveDue, this, [this] { execute("SaveAll0"); });
+    connectSaveTriggers();
     tmGesture.setInterval(100);
     tmGesture.setSingleShot(true);
     tmWaitAfterZoom.setInterval(2000);
@@ -396,6 +410,23 @@ void TFormVocadrill::connectState()
     execute("Enables0");
     TabControl1Paint();
     layoutOverlays();
+}
+
+// Every change of what the save writes asks for a save soon after it.
+void TFormVocadrill::connectSaveTriggers()
+{
+    const auto changed = [this] { m_saveScheduler->changed(); };
+    connect(m_store.get(), &DictionaryStore::countersChanged, m_saveScheduler, changed);
+    connect(m_store.get(), &DictionaryStore::learntNumberChanged, m_saveScheduler, changed);
+    connect(m_settings, &SettingsScreen::delaySelected, m_saveScheduler, changed);
+    connect(m_settings, &SettingsScreen::showPhoneticRefreshed, m_saveScheduler, changed);
+    connect(m_topBar->cbLearning(), &QComboBox::currentIndexChanged, m_saveScheduler, changed);
+    for (QCheckBox* box :
+         {m_settings->SwitchShowRightToLeftCheckBox(), m_settings->SwitchShowPhoneticCheckBox(),
+          m_settings->SwitchShowIndicators(), m_gestures->cbRightToLeft, m_gestures->cbPhonetic})
+        connect(box, &QCheckBox::toggled, m_saveScheduler, changed);
+    connect(m_gestures->btIndicatorColor, &QPushButton::clicked, m_saveScheduler, changed);
+    connect(m_help, &HelpScreen::languageChosen, m_saveScheduler, changed);
 }
 
 void TFormVocadrill::retranslateTabs()

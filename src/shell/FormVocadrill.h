@@ -26,6 +26,7 @@ class MessageLabels;
 class MessagePanel;
 class QAction;
 class QTabWidget;
+class SaveScheduler;
 class SessionClock;
 class SettingsScreen;
 class StatusLine;
@@ -69,8 +70,10 @@ public:
     QString messageText(const QString& labelName) const;
 
     // The whole save: settings record, dictionary, pointer, learnt list, progress. Errors are
-    // shown in a message box; false when the save failed.
+    // shown in a message box; false when the save failed or another save is still running.
     bool SaveAll0();
+    // Runs the save soon after each change of what it writes.
+    SaveScheduler& saveScheduler() { return *m_saveScheduler; }
 
     void GoBack();
 
@@ -86,6 +89,7 @@ private:
     void buildScreens();
     void buildPanels();
     void connectState();
+    void connectSaveTriggers();
     void FormCreate(const Folders& folders);
     void BuildDefaults();
     void ReadDataFile();
@@ -151,6 +155,8 @@ private:
     MessageLabels* m_messageLabels = nullptr;
 
     QTimer tmSave;
+    SaveScheduler* m_saveScheduler = nullptr;
+    bool m_saving = false;
     QTimer tmGesture;
     QTimer tmWaitAfterZoom;
     bool m_savedForQuit = false;

@@ -438,7 +438,11 @@ void TestSettingsRecord::reservedAndPaddingWrittenBackUnchanged()
 void TestSettingsRecord::writeFailureThrows()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing-folder/DataFile"));
+    // A file stands where the folder must go, so the folder cannot be made.
+    QFile blocker(dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = dir.filePath(QStringLiteral("blocked/DataFile"));
 
     try {
         writeDataFile(path, defaultDataRecord());
