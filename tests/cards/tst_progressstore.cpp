@@ -224,10 +224,14 @@ void TestProgressStore::storeWithoutReadPermissionIsKept()
 
 void TestProgressStore::writeErrorThrows()
 {
-    const QString store = m_dir->filePath("no such folder/LearntNumbers.ini");
+    // A file stands where the store's folder must go, so the folder cannot be made.
+    QFile blocker(m_dir->filePath("blocked"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString store = m_dir->filePath("blocked/LearntNumbers.ini");
     try {
         IniWrite(store, "/d/a.txt", 1);
-        QFAIL("IniWrite into a missing folder did not throw");
+        QFAIL("IniWrite into a blocked folder did not throw");
     } catch (const FileError& error) {
         QVERIFY(error.message().contains(store));
     }
