@@ -45,6 +45,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <exception>
+
 namespace {
 
 constexpr QRgb LampOff = 0xFF808080;
@@ -650,11 +652,17 @@ void TFormVocadrill::Delete00Execute()
 {
     if (!MessageBoxes::askYesNo(this, messageText("msAreYouSure")))
         return;
-    if (!QFile::remove(m_store->MyDictPath)) {
-        QFile file(m_store->MyDictPath);
+    QFile file(m_store->MyDictPath);
+    if (!file.remove())
         throw FileError(QStringLiteral("%1: %2").arg(m_store->MyDictPath, file.errorString()));
+    // The file is gone: the window forgets it even when its progress entry cannot be removed,
+    // so that no later save writes the deleted dictionary again.
+    std::exception_ptr progressError;
+    try {
+        m_store->IniDelete();
+    } catch (const FileError&) {
+        progressError = std::current_exception();
     }
-    m_store->IniDelete();
     m_store->MyDictPath.clear();
     const DictionaryStore::DictList list = m_store->LoadDictionaries();
     m_dictionaries->setItems(list.items);
@@ -666,6 +674,8 @@ void TFormVocadrill::Delete00Execute()
     m_engine->setCurrentLine(QString());
     execute("Enables0");
     m_engine->shownCards().clear();
+    if (progressError)
+        std::rethrow_exception(progressError);
 }
 
 void TFormVocadrill::Look00Execute()

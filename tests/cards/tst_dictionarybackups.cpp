@@ -129,9 +129,8 @@ void TestDictionaryBackups::blockedFolderStopsTheRewrite()
 
     QFile::remove(backups());
     store.SaveAll(defaultDataRecord());
-    QCOMPARE(read(dict("Animals.txt")),
-             "\xEF\xBB\xBF"
-             "cat = кошка\r\ndog = собака\r\nbird = птица\r\n");
+    QCOMPARE(read(dict("Animals.txt")), "\xEF\xBB\xBF"
+                                        "cat = кошка\r\ndog = собака\r\nbird = птица\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryBackups)

@@ -1,0 +1,189 @@
+#include "BoxWatcher.h"
+#include "cards/Collation.h"
+#include "cards/DictionaryStore.h"
+#include "cards/SaveScheduler.h"
+#include "engine/LearningEngine.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const QByteArray animals = "\xEF\xBB\xBF"
+                           "cat = кошка\r\ndog = собака\r\nbird = птица\r\n";
+
+template <typename T> T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+// The bytes the save writes for the lines in memory.
+QByteArray saved(const QStringList& lines)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+QString learnOneCard(TFormVocadrill& window)
+{
+    window.execute("Next0");
+    const QString card = window.engine().CurrentLine();
+    window.execute("Learnt0");
+    return card;
+}
+
+} // namespace
+
+class TestWindowSave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Collation::setCollationLocale(QLocale(QLocale::English)); }
+
+    void changesAskForASave_data();
+    void changesAskForASave();
+    void failedSaveKeepsFilesAndMemory();
+    void deletedWhileRunning_data();
+    void deletedWhileRunning();
+    void deletedDictionaryStaysDeleted();
+};
+
+void TestWindowSave::changesAskForASave_data()
+{
+    QTest::addColumn<QString>("change");
+    for (const char* change : {"learnt card", "mix", "settings control", "mode switch",
+                               "display switch", "learnt count reset"})
+        QTest::newRow(change) << QString(change);
+}
+
+void TestWindowSave::changesAskForASave()
+{
+    QFETCH(QString, change);
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    SaveScheduler& scheduler = window.saveScheduler();
+    QVERIFY(!scheduler.isPending());
+
+    if (change == "learnt card") {
+        learnOneCard(window);
+    } else if (change == "mix") {
+        window.store().MyDictSL.move(0, 2);
+    } else if (change == "settings control") {
+        child<QComboBox>(window, "pbNumberOfCards")->setCurrentText("12");
+    } else if (change == "mode switch") {
+        child<QComboBox>(window, "cbLearning")->setCurrentIndex(1);
+    } else if (change == "display switch") {
+        child<QCheckBox>(window, "SwitchShowIndicators")->toggle();
+    } else if (change == "learnt count reset") {
+        window.engine().learntNumberDoubleClick().click();
+        window.engine().btLearntNumberClick();
+    }
+    QVERIFY(scheduler.isPending());
+    QVERIFY(scheduler.isScheduled());
+
+    BoxWatcher boxes;
+    emit scheduler.saveDue();
+    QCOMPARE(boxes.texts, QStringList());
+    QVERIFY(!scheduler.isPending());
+    QCOMPARE(fixture.read("Vocadrill/Animals.txt"), saved(window.store().MyDictSL.lines()));
+    QCOMPARE(fixture.read("Data/DataFile").size(), 624);
+    QCOMPARE(window.dataRecord().LearningMode, window.LearningMode());
+}
+
+// A folder stands where the settings record must go: the save stops at its first step with the
+// system's message, every file stays as it was, memory keeps what was learnt, and the save
+// after the folder is gone writes everything.
+void TestWindowSave::failedSaveKeepsFilesAndMemory()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    QVERIFY(window.SaveAll0());
+    const QByteArray dictionary = fixture.read("Vocadrill/Animals.txt");
+    const QByteArray learnt = fixture.read("Vocadrill/Learnt/Learnt.txt");
+    QVERIFY(QFile::remove(fixture.path("Data/DataFile")));
+    QVERIFY(QDir().mkpath(fixture.path("Data/DataFile/in the way")));
+
+    const QString card = learnOneCard(window);
+    const QStringList inMemory = window.store().MyDictSL.lines();
+    BoxWatcher boxes;
+    QVERIFY(!window.SaveAll0());
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts.first().contains(fixture.path("Data/DataFile")),
+             qPrintable(boxes.texts.first()));
+    QCOMPARE(fixture.read("Vocadrill/Animals.txt"), dictionary);
+    QCOMPARE(fixture.read("Vocadrill/Learnt/Learnt.txt"), learnt);
+    QCOMPARE(window.store().MyDictSL.lines(), inMemory);
+    QCOMPARE(window.store().LearntSL.lines(), QStringList{card});
+    QVERIFY(window.saveScheduler().isPending());
+
+    QVERIFY(QDir(fixture.path("Data/DataFile")).removeRecursively());
+    QVERIFY(window.SaveAll0());
+    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(fixture.read("Vocadrill/Animals.txt"), saved(inMemory));
+    QVERIFY(fixture.read("Vocadrill/Learnt/Learnt.txt").contains(card.toUtf8()));
+    QVERIFY(!window.saveScheduler().isPending());
+}
+
+void TestWindowSave::deletedWhileRunning_data()
+{
+    QTest::addColumn<QString>("removed");
+    QTest::newRow("open dictionary") << "Vocadrill/Animals.txt";
+    QTest::newRow("dictionaries folder") << "Vocadrill";
+    QTest::newRow("data folder") << "Data";
+}
+
+// What the learner did is in memory: the save makes the files and folders again.
+void TestWindowSave::deletedWhileRunning()
+{
+    QFETCH(QString, removed);
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    const QString path = fixture.path(removed);
+    QVERIFY(QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path));
+
+    const QString card = learnOneCard(window);
+    BoxWatcher boxes;
+    QVERIFY(window.SaveAll0());
+    QCOMPARE(boxes.texts, QStringList());
+    QCOMPARE(fixture.read("Vocadrill/Animals.txt"), saved(window.store().MyDictSL.lines()));
+    QVERIFY(fixture.read("Vocadrill/Learnt/Learnt.txt").contains(card.toUtf8()));
+    QVERIFY(fixture.read("Data/LearntNumbers.ini").contains("Animals.txt=1"));
+
+    child<QTabWidget>(window, "TabControl1")->setCurrentIndex(2);
+    QVERIFY(window.execute("Copy00"));
+    QCOMPARE(boxes.texts, QStringList());
+    QCOMPARE(fixture.read("Vocadrill/Animals (1).txt"), fixture.read("Vocadrill/Animals.txt"));
+}
+
+// Deleting the open dictionary when its progress entry cannot be removed: the learner is told,
+// and the deleted file does not come back with the next save.
+void TestWindowSave::deletedDictionaryStaysDeleted()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    QFile::remove(fixture.path("Data/LearntNumbers.ini"));
+    QVERIFY(QDir().mkpath(fixture.path("Data/LearntNumbers.ini/in the way")));
+    child<QTabWidget>(window, "TabControl1")->setCurrentIndex(2);
+
+    BoxWatcher boxes;
+    QVERIFY(window.execute("Delete00"));
+    QCOMPARE(boxes.texts.size(), 2);
+    QVERIFY(boxes.texts.last().contains(fixture.path("Data/LearntNumbers.ini")));
+    QVERIFY(!QFileInfo::exists(fixture.path("Vocadrill/Animals.txt")));
+    QVERIFY(window.store().MyDictPath.isEmpty());
+    window.SaveAll0();
+    QVERIFY(!QFileInfo::exists(fixture.path("Vocadrill/Animals.txt")));
+}
+
+QTEST_MAIN(TestWindowSave)
+#include "tst_windowsave.moc"
