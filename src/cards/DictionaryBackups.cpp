@@ -1,6 +1,7 @@
 #include "cards/DictionaryBackups.h"
 
 #include "cards/FileError.h"
+#include "cards/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,9 +48,7 @@ void DictionaryBackups::beforeRewrite(const QString& dictPath)
     QString target = stem + QLatin1String(".txt");
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = QStringLiteral("%1 (%2).txt").arg(stem).arg(n);
-    QFile source(dictPath);
-    if (!source.copy(target))
-        fail(dictPath, source.errorString());
+    TextFile::copyFile(dictPath, target);
     m_done.insert(key);
 
     QStringList copies = backupsOf(name);

@@ -82,6 +82,18 @@ void openForWriting(QSaveFile& file, const QString& path)
         fail(path, file.errorString());
 }
 
+// Writes all of bytes. A short write is continued, so that a disk that fills up or a size
+// limit reports its own error on the next call instead of an unknown one.
+void writeAll(QSaveFile& file, const QString& path, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            fail(path, file.errorString());
+        bytes = bytes.sliced(written);
+    }
+}
+
 void commit(QSaveFile& file, const QString& path)
 {
     if (!file.commit())
@@ -173,13 +185,11 @@ void writeLines(const QString& path, const QStringList& lines)
         chunk += encoder.encode(line);
         chunk += "\r\n";
         if (chunk.size() >= chunkSize) {
-            if (file.write(chunk) != chunk.size())
-                fail(path, file.errorString());
+            writeAll(file, path, chunk);
             chunk.clear();
         }
     }
-    if (file.write(chunk) != chunk.size())
-        fail(path, file.errorString());
+    writeAll(file, path, chunk);
     commit(file, path);
 }
 
@@ -192,9 +202,23 @@ void writeBytes(const QString& path, QByteArrayView bytes)
 {
     QSaveFile file(path);
     openForWriting(file, path);
-    if (file.write(bytes.data(), bytes.size()) != bytes.size())
-        fail(path, file.errorString());
+    writeAll(file, path, bytes);
     commit(file, path);
+}
+
+void copyFile(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        fail(from, source.errorString());
+    QSaveFile copy(to);
+    openForWriting(copy, to);
+    QByteArray chunk;
+    while (!(chunk = source.read(1 << 20)).isEmpty())
+        writeAll(copy, to, chunk);
+    if (source.error() != QFileDevice::NoError)
+        fail(from, source.errorString());
+    commit(copy, to);
 }
 
 } // namespace TextFile

@@ -37,5 +37,8 @@ void writeLines(const QString& path, const QStringList& lines);
 void writeOnePath(const QString& path, const QString& text);
 // Writes raw bytes atomically. Throws FileError.
 void writeBytes(const QString& path, QByteArrayView bytes);
+// Copies a file atomically: the copy appears under its name only when complete, replacing a
+// file of that name. Throws FileError.
+void copyFile(const QString& from, const QString& to);
 
 } // namespace TextFile
