@@ -4,6 +4,6 @@
 
 RandomSource& programRandom()
 {
-    static SeededRandom source(quint32(QDateTime::currentMSecsSinceEpoch()));
+    static SeededRandom source{quint32(QDateTime::currentMSecsSinceEpoch())};
     return source;
 }
