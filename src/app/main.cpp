@@ -5,11 +5,15 @@
 #include "shell/SystemLocale.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The desktop entry and the icon theme know the program by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vocadrill"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vocadrill.png")));
     const QString exeDir = QCoreApplication::applicationDirPath();
 
     SingleInstance instance(exeDir);
