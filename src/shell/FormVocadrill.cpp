@@ -7,6 +7,7 @@
 #include "cards/RandomSource.h"
 #include "cards/SaveScheduler.h"
 #include "cards/SortAndMix.h"
+#include "engine/CardEdits.h"
 #include "engine/LearningEngine.h"
 #include "engine/SessionClock.h"
 #include "settings/Backgrounds.h"
@@ -16,7 +17,9 @@
 #include "shell/ActionList.h"
 #include "shell/ActionsPanel.h"
 #include "shell/AutoLamp.h"
+#include "shell/CardEditor.h"
 #include "shell/CardScreen.h"
+#include "shell/CardScreenInput.h"
 #include "shell/ClickableText.h"
 #include "shell/DictionariesTab.h"
 #include "shell/ErrorBoundary.h"
@@ -107,6 +110,10 @@ void TFormVocadrill::buildActions()
         "FullScreen0", "Full screen", [this] { FullScreen0Execute(); }, true);
     m_actions->add("Learnt0", "Learnt", engineAction(&LearningEngine::Learnt0));
     m_actions->add("Delete0", "Delete", engineAction(&LearningEngine::Delete0));
+    m_actions->add("Edit0", "Edit", [this] { Edit0Execute(); });
+    m_actions->add("New0", "New", [this] { New0Execute(); });
+    m_actions->add("WordOK", "OK", [this] { WordOKExecute(); });
+    m_actions->add("WordNewOK", "OK", [this] { WordNewOKExecute(); });
     m_actions->add("Actions0", "Actions", [this] { Actions0Execute(); });
     m_actions->add("CancelActions0", "Cancel", [this] { m_actionsPanel->hide(); });
     m_actions->add("Nothing0", "Nothing0", [] {});
@@ -179,6 +186,7 @@ void TFormVocadrill::buildPanels()
     m_messagePanel = new MessagePanel(m_main);
     m_viewer = new ListViewer(m_main);
     m_actionsPanel = new ActionsPanel(*m_actions, m_main);
+    m_word = new CardEditor(*m_actions, m_main);
     m_help = new HelpScreen(m_main);
     m_farewell = new FarewellPanel(QStringLiteral("Manual.html"), m_main);
     m_messageLabels = new MessageLabels(m_main);
@@ -407,6 +415,12 @@ void TFormVocadrill::connectState()
     tmGesture.setSingleShot(true);
     tmWaitAfterZoom.setInterval(2000);
     tmWaitAfterZoom.setSingleShot(true);
+    const auto currentView = [this]() -> TView& { return m_record.Views[LearningMode()]; };
+    auto* input = new CardScreenInput({*m_gestures, *this, *m_actions, *m_topBar->cbAuto(),
+                                       tmGesture, tmWaitAfterZoom, *m_card, currentView},
+                                      this);
+    connect(input, &CardScreenInput::textsZoomed, m_saveScheduler,
+            [this] { m_saveScheduler->changed(); });
 
     retranslateTabs();
     execute("Enables0");
@@ -493,7 +507,7 @@ void TFormVocadrill::layoutOverlays()
 
 QList<QWidget*> TFormVocadrill::overlayPanels() const
 {
-    return {m_messagePanel, m_viewer, m_actionsPanel, m_help, m_farewell};
+    return {m_messagePanel, m_viewer, m_actionsPanel, m_word, m_help, m_farewell};
 }
 
 void TFormVocadrill::showPanel(QWidget* panel)
@@ -618,6 +632,52 @@ void TFormVocadrill::FullScreen0Execute()
     layoutOverlays();
 }
 
+// Opens the card editor on the card on screen, or on a new card when there is none.
+void TFormVocadrill::Edit0Execute()
+{
+    if (m_engine->display().nothingShown()) {
+        execute("New0");
+        return;
+    }
+    m_topBar->cbAuto()->setChecked(false);
+    if (tmWaitAfterZoom.isActive())
+        return;
+    tmGesture.start();
+    m_actionsPanel->hide();
+    m_word->open(QStringLiteral("WordOK"), m_engine->CurrentLine());
+}
+
+void TFormVocadrill::New0Execute()
+{
+    m_topBar->cbAuto()->setChecked(false);
+    if (m_dictionaries->selectedFileName().isEmpty()) {
+        MessageBoxes::showMessage(this, messageText("msSelectDictionaryToLearn"));
+        return;
+    }
+    if (tmWaitAfterZoom.isActive())
+        return;
+    tmGesture.start();
+    m_actionsPanel->hide();
+    m_word->open(QStringLiteral("WordNewOK"), QString());
+}
+
+void TFormVocadrill::WordOKExecute()
+{
+    if (CardEdits::ReplaceCard(*m_engine, m_store->MyDictSL, m_word->text()))
+        m_word->hide();
+    else
+        MessageBoxes::showMessage(this, messageText("msNotVocabula"));
+}
+
+void TFormVocadrill::WordNewOKExecute()
+{
+    if (CardEdits::AddCard(*m_engine, m_store->MyDictSL, m_word->text()) ==
+        CardEdits::NewCard::NotACard)
+        MessageBoxes::showMessage(this, messageText("msNotVocabula"));
+    else
+        m_word->hide();
+}
+
 void TFormVocadrill::Mix00Execute()
 {
     MixLines(m_store->MyDictSL);
@@ -714,7 +774,7 @@ void TFormVocadrill::GoBack()
         closeProgram();
         return;
     }
-    for (QWidget* panel : QList<QWidget*>{m_help, m_actionsPanel, m_viewer}) {
+    for (QWidget* panel : QList<QWidget*>{m_help, m_word, m_actionsPanel, m_viewer}) {
         if (panel->isVisible()) {
             panel->hide();
             return;

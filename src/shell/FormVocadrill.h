@@ -12,6 +12,7 @@
 
 class ActionList;
 class ActionsPanel;
+class CardEditor;
 class CardScreen;
 class DictionariesTab;
 class DictionaryStore;
@@ -113,6 +114,10 @@ private:
 
     void Actions0Execute();
     void FullScreen0Execute();
+    void Edit0Execute();
+    void New0Execute();
+    void WordOKExecute();
+    void WordNewOKExecute();
     void Mix00Execute();
     void Sort00Execute();
     void Swap0Execute();
@@ -150,6 +155,7 @@ private:
     MessagePanel* m_messagePanel = nullptr;
     ListViewer* m_viewer = nullptr;
     ActionsPanel* m_actionsPanel = nullptr;
+    CardEditor* m_word = nullptr;
     HelpScreen* m_help = nullptr;
     FarewellPanel* m_farewell = nullptr;
     MessageLabels* m_messageLabels = nullptr;

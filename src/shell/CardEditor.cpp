@@ -1,0 +1,94 @@
+#include "shell/CardEditor.h"
+
+#include "shell/ActionList.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+CardEditor::CardEditor(ActionList& actions, QWidget* parent) : QWidget(parent), m_actions(actions)
+{
+    setObjectName(QStringLiteral("recWord"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#recWord { background: #2b3a4a; }"
+                                 "QPushButton { font-size: 16pt; padding: 6px 18px; }"));
+
+    auto* column = new QVBoxLayout(this);
+    const auto bar = [this, column](const char* cancelName, const char* confirmName) {
+        auto* row = new QHBoxLayout;
+        auto* cancel = new QPushButton(this);
+        cancel->setObjectName(QLatin1String(cancelName));
+        connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+        auto* confirm = new QPushButton(this);
+        confirm->setObjectName(QLatin1String(confirmName));
+        connect(confirm, &QPushButton::clicked, this, &CardEditor::confirm);
+        row->addWidget(cancel);
+        row->addStretch();
+        row->addWidget(confirm);
+        column->addLayout(row);
+        m_cancelButtons.append(cancel);
+        m_confirmButtons.append(confirm);
+    };
+
+    bar("btWordCancel", "btWordOK1");
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("MemoWord"));
+    m_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont font = m_memo->font();
+    font.setPointSize(34);
+    m_memo->setFont(font);
+    m_memo->installEventFilter(this);
+    column->addWidget(m_memo, 1);
+    bar("btWordCancel2", "btWordOK3");
+
+    retranslate();
+    connect(&m_actions, &ActionList::retranslated, this, &CardEditor::retranslate);
+}
+
+void CardEditor::open(const QString& confirmAction, const QString& text)
+{
+    m_confirmAction = confirmAction;
+    retranslate();
+    m_memo->setPlainText(text);
+    show();
+    raise();
+    m_memo->setFocus();
+    m_memo->moveCursor(QTextCursor::Start);
+}
+
+// The text as typed, without the conversions of toPlainText(): a no-break space stays one.
+// Paragraphs are separated by U+2029.
+QString CardEditor::text() const
+{
+    return m_memo->document()->toRawText();
+}
+
+bool CardEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_memo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            confirm();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CardEditor::confirm()
+{
+    m_actions.execute(m_confirmAction);
+}
+
+void CardEditor::retranslate()
+{
+    for (QPushButton* cancel : std::as_const(m_cancelButtons))
+        cancel->setText(tr("Cancel"));
+    const QAction* bound = m_actions.action(m_confirmAction);
+    for (QPushButton* confirm : std::as_const(m_confirmButtons))
+        confirm->setText(bound ? bound->text() : QString());
+}
