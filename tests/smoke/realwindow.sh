@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Starts the built program in a real X window (under xvfb-run), learns one card through the
-# actions panel with xdotool, closes the window, and checks the files the program wrote.
+# Starts the built program in a real X window (under xvfb-run) and drives it with xdotool: taps
+# on the card screen, a chevron-up stroke that opens the card editor, an edit confirmed with
+# Enter, a card learnt by a tap and one through the actions panel. Then it closes the window and
+# checks the files the program wrote.
 # Usage: realwindow.sh <folder of the built program> <dictionary to learn>
 set -euo pipefail
 
@@ -29,6 +31,29 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click --repeat "${3:-1}
 # The dictionaries tab, then a double click on the first dictionary opens it on the card screen.
 click 187 47
 click 60 77 2
+# A tap in the "Next" zone (upper left) shows a card; a chevron up drawn over the card screen opens
+# the editor on it; a comment typed at the end of its line and Enter store the edited line first.
+click 100 150
+stroke() {
+    xdotool mousemove --window "$window" "$1" "$2" mousedown 1
+    shift 2
+    while [ $# -gt 0 ]; do
+        xdotool mousemove --window "$window" "$1" "$2"
+        shift 2
+    done
+    xdotool mouseup 1
+    sleep 0.4
+}
+stroke 380 450 395 420 410 390 425 360 440 330 455 300 470 330 485 360 500 390 515 420 530 450
+xdotool windowfocus --sync "$window" || true
+xdotool key ctrl+End
+xdotool type --delay 50 " // edited"
+xdotool key Return
+sleep 0.4
+# Another tap on "Next" leaves the edited card; a tap in the "Learnt" zone (middle, bottom)
+# throws the card then on screen out as learnt.
+click 100 150
+click 455 520
 # Through the actions panel: Next, then Learnt.
 click 781 19
 click 140 120
@@ -49,6 +74,8 @@ lines_before=$(grep -c $'\r$' "$dictionary")
 saved="$work/program/Vocadrill/Words.txt"
 lines_after=$(grep -c $'\r$' "$saved")
 learnt=$(grep -c $'\r$' "$work/program/Vocadrill/Learnt/Learnt.txt" || true)
-progress=$(tr -d '\r' < "$work/program/Data/LearntNumbers.ini" | grep -c 'Words.txt=1$' || true)
-echo "dictionary lines: $lines_before -> $lines_after; learnt lines: $learnt; progress entries: $progress"
-[ "$lines_after" -eq $((lines_before - 1)) ] && [ "$learnt" -eq 1 ] && [ "$progress" -eq 1 ]
+progress=$(tr -d '\r' < "$work/program/Data/LearntNumbers.ini" | grep -c 'Words.txt=2$' || true)
+first=$(head -n 1 "$saved" | tr -d '\r')
+echo "dictionary lines: $lines_before -> $lines_after; learnt lines: $learnt; progress entries: $progress; first line: $first"
+[ "$lines_after" -eq $((lines_before - 2)) ] && [ "$learnt" -eq 2 ] && [ "$progress" -eq 1 ] &&
+    [[ "$first" == *" // edited" ]]
