@@ -23,15 +23,15 @@ CardEditor::CardEditor(ActionList& actions, QWidget* parent) : QWidget(parent), 
         auto* cancel = new QPushButton(this);
         cancel->setObjectName(QLatin1String(cancelName));
         connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
-        auto* confirm = new QPushButton(this);
-        confirm->setObjectName(QLatin1String(confirmName));
-        connect(confirm, &QPushButton::clicked, this, &CardEditor::confirm);
+        auto* ok = new QPushButton(this);
+        ok->setObjectName(QLatin1String(confirmName));
+        connect(ok, &QPushButton::clicked, this, &CardEditor::confirm);
         row->addWidget(cancel);
         row->addStretch();
-        row->addWidget(confirm);
+        row->addWidget(ok);
         column->addLayout(row);
         m_cancelButtons.append(cancel);
-        m_confirmButtons.append(confirm);
+        m_confirmButtons.append(ok);
     };
 
     bar("btWordCancel", "btWordOK1");
@@ -89,6 +89,6 @@ void CardEditor::retranslate()
     for (QPushButton* cancel : std::as_const(m_cancelButtons))
         cancel->setText(tr("Cancel"));
     const QAction* bound = m_actions.action(m_confirmAction);
-    for (QPushButton* confirm : std::as_const(m_confirmButtons))
-        confirm->setText(bound ? bound->text() : QString());
+    for (QPushButton* button : std::as_const(m_confirmButtons))
+        button->setText(bound ? bound->text() : QString());
 }

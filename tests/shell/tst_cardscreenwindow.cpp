@@ -67,6 +67,7 @@ private slots:
 
     void checkAndChevronDownDeleteEqualLinesOneAtATime();
     void rightButtonThrowsTheCardOutAsLearnt();
+    void tapsInTheMiddleSwitchFullScreen();
     void zoomHoldsBackTheCardActions_data();
     void zoomHoldsBackTheCardActions();
     void tapJustAfterACardActionIsIgnored_data();
@@ -104,6 +105,18 @@ void TestCardScreenWindow::rightButtonThrowsTheCardOutAsLearnt()
     QTest::mousePress(&screen.layer(), Qt::RightButton, {}, QPoint(300, 200));
     QCOMPARE(window.store().LearntSL.lines(), QStringList{u"cat = кошка"_s});
     QCOMPARE(window.store().MyDictSL.lines(), animalLines.mid(1));
+}
+
+void TestCardScreenWindow::tapsInTheMiddleSwitchFullScreen()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    CardScreenDriver screen(window);
+    screen.tap({0.5, 0.5});
+    QVERIFY(window.isFullScreen0());
+    QCOMPARE(screen.layer().y(), 0);
+    screen.tap({0.5, 0.5});
+    QVERIFY(!window.isFullScreen0());
 }
 
 void TestCardScreenWindow::zoomHoldsBackTheCardActions_data()
