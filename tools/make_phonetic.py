@@ -6,7 +6,12 @@ which hold the most frequent words, in both American and British spelling, witho
 forms. Their British (Received Pronunciation) transcriptions come from espeak-ng (Debian package
 "espeak-ng"), one process reading one word per line, and are then written the way a learner's
 dictionary writes them: stress marks at the start of the syllable, "r" for the English r, "e"
-for the vowel of "bed", "ə" for every schwa, and no stress mark on a word of one syllable.
+for the vowel of "bed", "ɪə" for the vowel of "near", "ə" for every schwa, and no stress mark on
+a word of one syllable.
+
+Where a shipped dictionary (data/OriginalDictionaries) gives a one-word card its own
+transcription, checked by hand, that transcription is taken instead; so are the few corrections
+below, for common words that espeak-ng gets wrong.
 
     apt-get install scowl espeak-ng
     python3 tools/make_phonetic.py
@@ -16,6 +21,7 @@ line, sorted by word without regard to letter case.
 """
 
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -25,14 +31,24 @@ LISTS = [f"{variety}-{kind}.{size}"
          for kind in ("words", "upper", "contractions")
          for variety in ("english", "american", "british")]
 VOICE = "en-gb-x-rp"
-OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "data/OriginalPhonetic/Phonetic.txt"
+DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
+CARDS = DATA / "OriginalDictionaries"
+OUTPUT = DATA / "OriginalPhonetic/Phonetic.txt"
 
 VOWELS = set("aeiouæɑɒɔəɛɜɪʊʌɐᵻɚ")
 STRESS = "ˈˌ"
-RESTYLE = {"ɹ": "r", "ɐ": "ə", "ɛ": "e", "ᵻ": "ɪ", "ɾ": "t", "ɚ": "ə", "ʔ": "t", "n̩": "ən"}
+RESTYLE = {"ɹ": "r", "ɐ": "ə", "ɛ": "e", "iə": "ɪə", "ᵻ": "ɪ", "ɾ": "t", "ɚ": "ə", "ʔ": "t",
+           "n̩": "ən"}
 
-# espeak-ng reads a lone "a" as the name of the letter; the article is weak in speech.
-OVERRIDES = {"a": "ə"}
+# Common words that espeak-ng transcribes wrongly and no shipped card covers.
+CORRECTIONS = {
+    "anyone": "ˈenɪwʌn", "autumn": "ˈɔːtəm", "drastic": "ˈdræstɪk", "February": "ˈfebrʊərɪ",
+    "husband": "ˈhʌzbənd", "January": "ˈdʒænjʊərɪ", "July": "dʒʊˈlaɪ", "none": "nʌn",
+    "ones": "wʌnz", "oneself": "wʌnˈself", "sarcastic": "sɑːˈkæstɪk",
+    "thirteen": "ˌθɜːˈtiːn", "fourteen": "ˌfɔːˈtiːn", "fifteen": "ˌfɪfˈtiːn",
+    "sixteen": "ˌsɪksˈtiːn", "seventeen": "ˌsevnˈtiːn", "eighteen": "ˌeɪˈtiːn",
+    "nineteen": "ˌnaɪnˈtiːn",
+}
 
 # Consonant clusters that may begin an English syllable. A stress mark moves left over the
 # longest of them that ends right before its vowel.
@@ -56,6 +72,20 @@ def words():
             if word not in seen:
                 seen.add(word)
                 yield word
+
+
+def card_transcriptions():
+    """The transcriptions that the shipped cards give their one-word questions, as the program
+    shows them: "[a], [b]"."""
+    found = {}
+    for path in sorted(CARDS.rglob("*.txt")):
+        for line in path.read_text(encoding="utf-8-sig").splitlines():
+            question = line.partition("=")[0]
+            groups = re.findall(r"\[([^\]]*)\]", question)
+            word = re.sub(r"\[[^\]]*\]", "", question).strip()
+            if groups and re.fullmatch(r"[A-Za-z']+", word):
+                found.setdefault(word, ", ".join(f"[{group}]" for group in groups))
+    return found
 
 
 def espeak(batch):
@@ -112,17 +142,19 @@ def restyle(line):
 
 def main():
     all_words = list(words())
-    entries = []
+    entries = {}
     for begin in range(0, len(all_words), 2000):
         batch = all_words[begin:begin + 2000]
-        entries.extend(zip(batch, map(restyle, espeak(batch))))
-    # A word that espeak-ng split in two (an abbreviation spelt out) is left out.
-    entries = [(word, OVERRIDES.get(word, ipa)) for word, ipa in entries if " " not in ipa]
-    entries.sort(key=lambda entry: (entry[0].casefold(), entry[0]))
+        for word, ipa in zip(batch, map(restyle, espeak(batch))):
+            # A word that espeak-ng split in two (an abbreviation spelt out) is left out.
+            if ipa and " " not in ipa:
+                entries[word] = f"[{CORRECTIONS.get(word, ipa)}]"
+    entries.update(card_transcriptions())
+    lines = sorted(entries.items(), key=lambda entry: (entry[0].casefold(), entry[0]))
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)
-    text = "".join(f"{word} = [{ipa}]\r\n" for word, ipa in entries if ipa)
+    text = "".join(f"{word} = {transcription}\r\n" for word, transcription in lines)
     OUTPUT.write_bytes(b"\xef\xbb\xbf" + text.encode("utf-8"))
-    print(f"{len(entries)} words written to {OUTPUT}", file=sys.stderr)
+    print(f"{len(lines)} words written to {OUTPUT}", file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -43,6 +43,6 @@ kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 
 [ -f "$home/Vocadrill/500 common words.txt" ] || fail "the first start copied no dictionary"
-[ -f "$home/Vocadrill/More/Numbers, days and months.txt" ] || fail "the subfolder was not copied"
+[ -f "$home/Vocadrill/More/Common words 501-665.txt" ] || fail "the subfolder was not copied"
 cmp -s "$home/Data/OriginalDictionaries/Irregular verbs.txt" "$home/Vocadrill/Irregular verbs.txt" ||
     fail "a copied dictionary differs from the shipped one"
