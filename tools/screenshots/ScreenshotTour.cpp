@@ -46,6 +46,7 @@ void ScreenshotTour::run()
     settingsPages();
     importDialog();
     russianInterface();
+    transcriptionFromThePhoneticDictionary();
     farewell();
 }
 
@@ -156,6 +157,20 @@ void ScreenshotTour::russianInterface()
     shootWindow("card-russian");
     m_window.language().select(InterfaceLanguage::English);
     settle();
+}
+
+void ScreenshotTour::transcriptionFromThePhoneticDictionary()
+{
+    showTab("tbDictionaries");
+    if (!openDictionary("Numbers, days and months")) {
+        skip("card-phonetic", "the dictionary without transcriptions is not listed");
+        return;
+    }
+    showTab("tbPlay");
+    m_window.execute("Next0");
+    m_window.execute("Remind0");
+    settle();
+    shootWindow("card-phonetic");
 }
 
 void ScreenshotTour::farewell()

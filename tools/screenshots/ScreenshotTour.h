@@ -27,6 +27,7 @@ private:
     void settingsPages();
     void importDialog();
     void russianInterface();
+    void transcriptionFromThePhoneticDictionary();
     void farewell();
 
     bool openDictionary(const QString& name);
