@@ -1,6 +1,7 @@
 #include "shell/CardScreen.h"
 
 #include "engine/CardDisplay.h"
+#include "settings/Backgrounds.h"
 #include "settings/SettingsRecord.h"
 #include "settings/TiledPanel.h"
 
@@ -24,6 +25,11 @@ QLabel* cardText(const char* name, Qt::Alignment alignment, QWidget* parent)
 QColor colourOf(quint32 argb)
 {
     return QColor::fromRgba(argb);
+}
+
+QPixmap presetPicture(int tile)
+{
+    return QPixmap::fromImage(decodePicture(presetPicturePath(tile)).image);
 }
 
 } // namespace
@@ -64,7 +70,9 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
 
-    // The designed look: the first-run view of the first mode.
+    // The designed look: the first-run view of the first mode over the first mode's presets.
+    m_question->setPicture(presetPicture(presetTileFor(0, ScreenHalf::Top)));
+    m_answer->setPicture(presetPicture(presetTileFor(0, ScreenHalf::Bottom)));
     SetView(defaultDataRecord().Views[0]);
 }
 

@@ -10,10 +10,13 @@
 #include "engine/CardEdits.h"
 #include "engine/LearningEngine.h"
 #include "engine/SessionClock.h"
+#include "settings/BackgroundPictureFile.h"
 #include "settings/Backgrounds.h"
+#include "settings/FormOpenPictureDialog.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsScreen.h"
 #include "settings/TiledPanel.h"
+#include "settings/ViewEditor.h"
 #include "shell/ActionList.h"
 #include "shell/ActionsPanel.h"
 #include "shell/AutoLamp.h"
@@ -25,6 +28,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/FarewellPanel.h"
 #include "shell/FileLauncher.h"
+#include "shell/FormOpenTxtDialog.h"
 #include "shell/GestureLayer.h"
 #include "shell/HelpScreen.h"
 #include "shell/InterfaceLanguage.h"
@@ -126,6 +130,19 @@ void TFormVocadrill::buildActions()
     m_actions->add("Learnt00", "Learnt", [this] { Learnt00Execute(); });
     m_actions->add("LearntToday0", "Learnt Today", [this] { LearntToday0Execute(); });
     m_actions->add("OK00", "OK", [this] { m_viewer->hide(); });
+    m_actions->add("FromFile0", "From file...", [this] { FromFile0Execute(); });
+    m_actions->add("Top0", "Top", [this] {
+        m_viewEditor->setHalf(ScreenHalf::Top);
+        execute("TopBottom0");
+    });
+    m_actions->add("Bottom0", "Bottom", [this] {
+        m_viewEditor->setHalf(ScreenHalf::Bottom);
+        execute("TopBottom0");
+    });
+    m_actions->add("TopBottom0", "TopBottom0", [this] { TopBottom0Execute(); });
+    m_actions->add("ViewOK0", "OK", [this] { ViewOK0Execute(); });
+    m_actions->add("ViewCancel0", "Cancel", [this] { m_viewEditor->hide(); });
+    m_actions->add("FromFile00", "From file...", [this] { FromFile00Execute(); });
     m_actions->add("Enables0", "", [this] { Enables0Execute(); });
     m_actions->add("SaveAll0", "", [this] { SaveAll0(); });
     for (const char* name : {"Mix00", "Sort00", "Delete00", "Look00"})
@@ -185,6 +202,7 @@ void TFormVocadrill::buildPanels()
     // Created in their stacking order, lowest first.
     m_messagePanel = new MessagePanel(m_main);
     m_viewer = new ListViewer(m_main);
+    m_viewEditor = new ViewEditor(*m_actions, m_main);
     m_actionsPanel = new ActionsPanel(*m_actions, m_main);
     m_word = new CardEditor(*m_actions, m_main);
     m_help = new HelpScreen(m_main);
@@ -208,6 +226,8 @@ void TFormVocadrill::FormCreate(const Folders& folders)
     m_paths = PrepareDataFolders(folders.exeDir, folders.documentsDir);
     m_help->setHelpFiles(m_paths.HelpPath, m_paths.HelpEnPath);
     m_store = std::make_unique<DictionaryStore>(m_paths);
+    m_openTxtDialog = new TFormOpenTxtDialog(m_paths.DictDir, m_paths.TxtNamePath, this);
+    m_openPictureDialog = new TFormOpenPictureDialog(m_paths.BGNamePath, this);
     m_phonetic.load(m_paths.PhoneticPath);
     m_ports = std::make_unique<WindowPorts>(*this);
     m_engine = std::make_unique<LearningEngine>(m_record, *m_store, m_phonetic, m_ports->ports());
@@ -421,6 +441,12 @@ void TFormVocadrill::connectState()
                                       this);
     connect(input, &CardScreenInput::textsZoomed, m_saveScheduler,
             [this] { m_saveScheduler->changed(); });
+    // A zoom on the view editor's previews holds back taps and gesture actions, as one on the
+    // card screen does.
+    connect(m_viewEditor, &ViewEditor::zoomed, this, [this] {
+        tmWaitAfterZoom.start();
+        tmGesture.start();
+    });
 
     retranslateTabs();
     execute("Enables0");
@@ -507,7 +533,8 @@ void TFormVocadrill::layoutOverlays()
 
 QList<QWidget*> TFormVocadrill::overlayPanels() const
 {
-    return {m_messagePanel, m_viewer, m_actionsPanel, m_word, m_help, m_farewell};
+    return {m_messagePanel, m_viewer, m_viewEditor, m_actionsPanel, m_word, m_help,
+            m_farewell};
 }
 
 void TFormVocadrill::showPanel(QWidget* panel)
@@ -757,6 +784,74 @@ void TFormVocadrill::LearntToday0Execute()
     showPanel(m_viewer);
 }
 
+void TFormVocadrill::FromFile0Execute()
+{
+    m_openTxtDialog->MyShow(this, [this](const QString& path) { openImportedDictionary(path); });
+}
+
+// The imported file is listed and opened as a click on its item would open it.
+void TFormVocadrill::openImportedDictionary(const QString& path)
+{
+    const DictionaryStore::DictList list = m_store->LoadDictionaries();
+    m_dictionaries->setItems(list.items);
+    m_dictionaries->select(list.load.selectFileName);
+    m_engine->ClearAll();
+    const DictionaryStore::LoadResult result = m_store->LoadMyDict(path, true);
+    m_dictionaries->select(result.selectFileName);
+    if (result.noProperLines)
+        MessageBoxes::showMessage(this, messageText("msThereAreNoProperLinesInThisFile"));
+}
+
+void TFormVocadrill::TopBottom0Execute()
+{
+    TView look = m_record.Views[LearningMode()];
+    m_card->GetView(look);
+    m_viewEditor->TopBottom(
+        *(m_viewEditor->ItsAboutTop() ? m_card->recQuestion() : m_card->recAnswer()), look);
+    showPanel(m_viewEditor);
+}
+
+void TFormVocadrill::FromFile00Execute()
+{
+    m_openPictureDialog->MyShow(this, [this](const QImage& picture) {
+        m_viewEditor->takePicture(QPixmap::fromImage(picture));
+    });
+}
+
+// The edited half takes the preview's background and texts. Its picture file is written or
+// deleted first: when that fails, the play screen and the stored view are unchanged and the
+// editor stays open.
+void TFormVocadrill::ViewOK0Execute()
+{
+    const int mode = LearningMode();
+    const ScreenHalf half = m_viewEditor->half();
+    const bool top = half == ScreenHalf::Top;
+    const TiledPanel* preview = m_viewEditor->recView();
+    const bool picture = preview->fill() == TiledPanel::Fill::Picture;
+    const QString file = BackGroundFile(m_paths.BackgroundsDir, mode, half);
+    if (picture)
+        BackgroundPictureFile::write(file, preview->picture().toImage());
+    else
+        BackgroundPictureFile::remove(file);
+
+    TiledPanel* target = top ? m_card->recQuestion() : m_card->recAnswer();
+    TView& stored = m_record.Views[mode];
+    (top ? stored.TopTexture : stored.BottomTexture) = picture;
+    if (picture) {
+        target->setPicture(preview->picture());
+    } else {
+        target->setColour(preview->colour());
+        (top ? stored.TopColor : stored.BottomColor) = preview->colour().rgba();
+    }
+    target->setFill(preview->fill());
+    TView look = stored;
+    m_card->GetView(look);
+    m_viewEditor->previewTexts(look);
+    m_card->SetView(look);
+    m_viewEditor->hide();
+    m_saveScheduler->changed();
+}
+
 void TFormVocadrill::btHelpClick()
 {
     m_topBar->cbAuto()->setChecked(false);
@@ -774,7 +869,8 @@ void TFormVocadrill::GoBack()
         closeProgram();
         return;
     }
-    for (QWidget* panel : QList<QWidget*>{m_help, m_word, m_actionsPanel, m_viewer}) {
+    for (QWidget* panel :
+         QList<QWidget*>{m_help, m_word, m_actionsPanel, m_viewEditor, m_viewer}) {
         if (panel->isVisible()) {
             panel->hide();
             return;

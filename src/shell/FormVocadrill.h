@@ -31,7 +31,10 @@ class SaveScheduler;
 class SessionClock;
 class SettingsScreen;
 class StatusLine;
+class TFormOpenPictureDialog;
+class TFormOpenTxtDialog;
 class TopBar;
+class ViewEditor;
 class WindowPorts;
 
 // The program's one window: the card screen, the settings and the dictionaries tabs under a top
@@ -77,6 +80,10 @@ public:
     SaveScheduler& saveScheduler() { return *m_saveScheduler; }
 
     void GoBack();
+
+    // The text import and the picture picker, each with its open-file dialog.
+    TFormOpenTxtDialog& FormOpenTxtDialog() { return *m_openTxtDialog; }
+    TFormOpenPictureDialog& FormOpenPictureDialog() { return *m_openPictureDialog; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +133,11 @@ private:
     void Look00Execute();
     void Learnt00Execute();
     void LearntToday0Execute();
+    void FromFile0Execute();
+    void openImportedDictionary(const QString& path);
+    void TopBottom0Execute();
+    void FromFile00Execute();
+    void ViewOK0Execute();
     void btHelpClick();
     void closeProgram();
     void openManual();
@@ -159,6 +171,9 @@ private:
     HelpScreen* m_help = nullptr;
     FarewellPanel* m_farewell = nullptr;
     MessageLabels* m_messageLabels = nullptr;
+    ViewEditor* m_viewEditor = nullptr;
+    TFormOpenTxtDialog* m_openTxtDialog = nullptr;
+    TFormOpenPictureDialog* m_openPictureDialog = nullptr;
 
     QTimer tmSave;
     SaveScheduler* m_saveScheduler = nullptr;

@@ -1,0 +1,35 @@
+#include "shell/FormOpenTxtDialog.h"
+
+#include "cards/TextImport.h"
+#include "shell/FilePicker.h"
+
+const QString TFormOpenTxtDialog::Filter = QStringLiteral("Text files (*.txt);;All files (*.* *)");
+
+TFormOpenTxtDialog::TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, QObject* parent)
+    : QObject(parent), m_dictDir(std::move(dictDir)), m_folder(txtNamePath),
+      m_picker(std::make_unique<SystemFilePicker>())
+{}
+
+TFormOpenTxtDialog::~TFormOpenTxtDialog() = default;
+
+void TFormOpenTxtDialog::setFilePicker(std::unique_ptr<FilePicker> picker)
+{
+    m_picker = std::move(picker);
+}
+
+void TFormOpenTxtDialog::MyShow(QWidget* parent, const OpenDictionary& open)
+{
+    m_folder.load();
+    const QString picked = m_picker->pickFile(parent, m_folder.startFolder(), Filter);
+    if (!picked.isEmpty())
+        OK0Execute(picked, open);
+}
+
+void TFormOpenTxtDialog::OK0Execute(const QString& picked, const OpenDictionary& open)
+{
+    FileName = picked;
+    m_folder.pick(picked);
+    const QString target = TextImport::copyIntoDictionaries(FileName, m_dictDir);
+    open(target);
+    m_folder.save();
+}

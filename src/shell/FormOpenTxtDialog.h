@@ -1,0 +1,49 @@
+#pragma once
+
+#include "cards/RememberedFolder.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class FilePicker;
+class QWidget;
+
+// The text file import: the learner picks any file, which is copied into the dictionaries
+// folder under a free name and opened as a dictionary; the folder it came from is where the
+// next pick starts, also after a restart. Never shown itself: it runs the open-file dialog.
+class TFormOpenTxtDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The filter: "Text files" preselected, then "All files".
+    static const QString Filter;
+
+    // Opens an imported dictionary by its path. Throws FileError when it cannot.
+    using OpenDictionary = std::function<void(const QString& path)>;
+
+    TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, QObject* parent = nullptr);
+    ~TFormOpenTxtDialog() override;
+
+    void setFilePicker(std::unique_ptr<FilePicker> picker);
+
+    // Runs the pick over parent and, when the learner picks a file, the import (OK0): the copy,
+    // then open with the copy's path, then the folder is remembered. Throws FileError at the
+    // first step that fails: a failed copy leaves everything as it was, a failed open keeps
+    // the copy in the dictionaries folder. Cancelling changes nothing.
+    void MyShow(QWidget* parent, const OpenDictionary& open);
+
+    // The file picked last, and the folder to start the next pick in.
+    QString FileName;
+    const QString& DirName() const { return m_folder.DirName; }
+
+private:
+    void OK0Execute(const QString& picked, const OpenDictionary& open);
+
+    QString m_dictDir;
+    RememberedFolder m_folder;
+    std::unique_ptr<FilePicker> m_picker;
+};

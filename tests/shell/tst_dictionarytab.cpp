@@ -1,0 +1,256 @@
+#include "cards/Collation.h"
+#include "cards/DictionaryStore.h"
+#include "cards/ProgressStore.h"
+#include "engine/LearningEngine.h"
+#include "shell/MessagePanel.h"
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QByteArray bom("\xEF\xBB\xBF");
+
+const QStringList dictionaryActions{"Mix00", "Sort00", "Swap0", "Copy00", "Delete00", "Look00"};
+
+// Answers the next modal message box with one button and notes its text.
+class BoxAnswer : public QObject
+{
+public:
+    explicit BoxAnswer(QMessageBox::StandardButton button) : m_button(button)
+    {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts.append(box->text());
+            box->button(m_button)->click();
+        });
+        m_timer.start();
+    }
+
+    QStringList texts;
+
+private:
+    QMessageBox::StandardButton m_button;
+    QTimer m_timer;
+};
+
+QString selected(TFormVocadrill& window)
+{
+    const QList<QListWidgetItem*> items =
+        window.findChild<QListWidget*>("lbDicts")->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QString viewerText(TFormVocadrill& window)
+{
+    return window.findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+}
+
+QString viewerCount(TFormVocadrill& window)
+{
+    return window.findChild<QLabel*>("lbMyDictSL2")->text();
+}
+
+QString message(TFormVocadrill& window)
+{
+    return window.findChild<MessagePanel*>("recMessage")->text();
+}
+
+} // namespace
+
+class TestDictionaryTab : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Collation::setCollationLocale(QLocale(QLocale::English)); }
+
+    void enablingFollowsSelection();
+    void mixDropsDuplicatesAndCounts();
+    void sortKeepsLinesThatDifferedBeforeNormalising();
+    void swapAsksTheOtherSide();
+    void copyTakesFirstFreeNameWithUnsavedChanges();
+    void deleteAnsweredNo();
+    void deleteAnsweredYes();
+    void viewItShowsMemoryOrder();
+    void learntViewers_data();
+    void learntViewers();
+};
+
+void TestDictionaryTab::enablingFollowsSelection()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Animals.txt", "cat = кошка\r\n");
+    TFormVocadrill& window = fixture.start();
+    for (const QString& name : dictionaryActions)
+        QVERIFY2(!window.action(name)->isEnabled(), qPrintable(name));
+    QVERIFY(window.action("Learnt00")->isEnabled());
+    QVERIFY(window.action("LearntToday0")->isEnabled());
+    QVERIFY(window.action("FromFile0")->isEnabled());
+
+    window.findChild<QListWidget*>("lbDicts")->setCurrentRow(0);
+    for (const QString& name : dictionaryActions)
+        QVERIFY2(window.action(name)->isEnabled(), qPrintable(name));
+}
+
+void TestDictionaryTab::mixDropsDuplicatesAndCounts()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith(
+        "Animals.txt", "cat = кошка\r\ndog = собака\r\ncat = кошка\r\nbird = птица\r\n");
+    QVERIFY(window.execute("Mix00"));
+    QCOMPARE(window.store().MyDictSL.count(), 3);
+    QCOMPARE(message(window), window.messageText("msMixed") + "\n3");
+}
+
+void TestDictionaryTab::sortKeepsLinesThatDifferedBeforeNormalising()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Letters.txt", "b = 2\r\na = 1\r\na=1\r\n");
+    QVERIFY(window.execute("Sort00"));
+    QCOMPARE(window.store().MyDictSL.lines(), (QStringList{"a = 1", "a = 1", "b = 2"}));
+    QCOMPARE(message(window), window.messageText("msSorted") + "\n3");
+}
+
+void TestDictionaryTab::swapAsksTheOtherSide()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Pets.txt", "cat [kæt] = кошка // pet\r\n");
+    QVERIFY(window.execute("Swap0"));
+    QCOMPARE(window.store().MyDictSL.lines(), QStringList{"кошка // pet = cat [kæt]"});
+    QVERIFY(!window.findChild<MessagePanel*>("recMessage")->isVisible());
+    window.engine().MyNext(true);
+    window.execute("Remind0");
+    const CardView& card = window.engine().view();
+    QCOMPARE(card.TextQuestion, QString("кошка"));
+    QCOMPARE(card.TextAnswer, QString("cat"));
+    QCOMPARE(card.TextPhonetic, QString("[kæt]"));
+}
+
+void TestDictionaryTab::copyTakesFirstFreeNameWithUnsavedChanges()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("English (1).txt", bom + "old = старый\r\n");
+    TFormVocadrill& window = fixture.startWith("English.txt", "cat = кошка\r\ndog = собака\r\n");
+    QVERIFY(window.execute("Swap0"));
+    QVERIFY(window.execute("Copy00"));
+
+    const QByteArray swapped = bom + "кошка = cat\r\nсобака = dog\r\n";
+    QCOMPARE(fixture.read("Vocadrill/English (2).txt"), swapped);
+    QCOMPARE(fixture.read("Vocadrill/English.txt"), swapped);
+    QCOMPARE(fixture.read("Vocadrill/English (1).txt"), bom + "old = старый\r\n");
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/English.txt"));
+    QCOMPARE(window.store().MyDictSL.lines(), (QStringList{"кошка = cat", "собака = dog"}));
+    QCOMPARE(selected(window), QString("English"));
+    QCOMPARE(window.findChild<QListWidget*>("lbDicts")->count(), 3);
+}
+
+void TestDictionaryTab::deleteAnsweredNo()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
+    BoxAnswer no(QMessageBox::No);
+    QVERIFY(window.execute("Delete00"));
+    QCOMPARE(no.texts, QStringList{window.messageText("msAreYouSure")});
+    QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/Animals.txt")));
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Animals.txt"));
+    QCOMPARE(window.store().MyDictSL.count(), 1);
+    QCOMPARE(selected(window), QString("Animals"));
+}
+
+void TestDictionaryTab::deleteAnsweredYes()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Other.txt", "a = b\r\n");
+    TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\ndog = собака\r\n");
+    window.execute("Next0");
+    window.execute("Learnt0");
+    QVERIFY(window.SaveAll0());
+    const QString dictionary = fixture.path("Vocadrill/Animals.txt");
+    QCOMPARE(IniRead(window.paths().LearntNumbersPath, dictionary), 1);
+
+    BoxAnswer yes(QMessageBox::Yes);
+    QVERIFY(window.execute("Delete00"));
+    QVERIFY(!QFileInfo::exists(dictionary));
+    QCOMPARE(IniRead(window.paths().LearntNumbersPath, dictionary), 0);
+    QVERIFY(!fixture.read("Data/LearntNumbers.ini").contains("Animals"));
+    QVERIFY(window.store().MyDictPath.isEmpty());
+    QCOMPARE(window.findChild<QListWidget*>("lbDicts")->count(), 1);
+    QCOMPARE(selected(window), QString());
+    QCOMPARE(window.findChild<QLabel*>("TextMyDictSL")->text(), QString("0"));
+    QCOMPARE(window.findChild<QLabel*>("TextLearnt")->text(), QString("0"));
+    for (const QString& name : dictionaryActions)
+        QVERIFY2(!window.action(name)->isEnabled(), qPrintable(name));
+    QVERIFY(window.engine().CurrentLine().isEmpty());
+    QCOMPARE(window.engine().shownCards().size(), 0);
+}
+
+void TestDictionaryTab::viewItShowsMemoryOrder()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Letters.txt", "b = 2\r\nc = 3\r\na = 1\r\n");
+    QVERIFY(window.execute("Sort00"));
+    QVERIFY(window.execute("Look00"));
+    QVERIFY(window.findChild<QWidget*>("recMemo")->isVisible());
+    QCOMPARE(viewerText(window), QString("a = 1\nb = 2\nc = 3"));
+    QCOMPARE(viewerCount(window), QString("3"));
+    QVERIFY(window.execute("OK00"));
+    QVERIFY(!window.findChild<QWidget*>("recMemo")->isVisible());
+}
+
+void TestDictionaryTab::learntViewers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("run");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("count");
+
+    QTest::newRow("learnt: file and run merged")
+        << "Learnt00" << QByteArray(bom + "b = 2\r\nd = 4\r\n") << QStringList{"c = 3", "b = 2"}
+        << "b = 2\nc = 3\nd = 4"
+        << "3";
+    QTest::newRow("learnt: nothing") << "Learnt00" << QByteArray() << QStringList{} << ""
+                                     << "0";
+    QTest::newRow("learnt today: in learning order")
+        << "LearntToday0" << QByteArray(bom + "a = 1\r\n") << QStringList{"c = 3", "b = 2"}
+        << "c = 3\nb = 2"
+        << "2";
+}
+
+void TestDictionaryTab::learntViewers()
+{
+    QFETCH(QString, action);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, run);
+    QFETCH(QString, shown);
+    QFETCH(QString, count);
+
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    if (!file.isNull()) {
+        QFile learnt(window.paths().LearntPath);
+        QVERIFY(learnt.open(QIODevice::WriteOnly));
+        learnt.write(file);
+    }
+    for (const QString& line : run)
+        window.store().LearntSL.append(line);
+
+    QVERIFY(window.execute(action));
+    QCOMPARE(viewerText(window), shown);
+    QCOMPARE(viewerCount(window), count);
+    QVERIFY(window.findChild<QWidget*>("recMemo")->isVisible());
+    QCOMPARE(QFileInfo::exists(window.paths().LearntPath), !file.isNull());
+}
+
+QTEST_MAIN(TestDictionaryTab)
+#include "tst_dictionarytab.moc"

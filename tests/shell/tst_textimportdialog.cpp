@@ -1,0 +1,159 @@
+#include "BoxWatcher.h"
+#include "cards/Collation.h"
+#include "cards/DictionaryStore.h"
+#include "FakeFilePicker.h"
+#include "settings/FormOpenPictureDialog.h"
+#include "shell/FormOpenTxtDialog.h"
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QtTest>
+
+namespace {
+
+const QString corpusWords = VOCADRILL_FIXTURES "/smoke/Words.txt";
+
+QString selected(TFormVocadrill& window)
+{
+    const QList<QListWidgetItem*> items =
+        window.findChild<QListWidget*>("lbDicts")->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A folder away from the program's with a copy of a fixture in it.
+QString placeOutside(const QTemporaryDir& outside, const QString& fixture, const QString& name)
+{
+    const QString path = outside.filePath(name);
+    QFile::copy(fixture, path);
+    return path;
+}
+
+} // namespace
+
+class TestTextImportDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Collation::setCollationLocale(QLocale(QLocale::English)); }
+
+    void importThreeTimesOpensEachCopy();
+    void cancelChangesNothing();
+    void fileWithoutCardsIsKeptAndReported();
+    void failedCopyChangesNothing();
+    void foldersSurviveRestartAndStayApart();
+};
+
+void TestTextImportDialog::importThreeTimesOpensEachCopy()
+{
+    QTemporaryDir outside;
+    const QString picked = placeOutside(outside, corpusWords, "Words.txt");
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    FakeFilePicker* picker = fakePicker(window.FormOpenTxtDialog(), {picked, picked, picked});
+
+    for (const QString name : {"Words", "Words (1)", "Words (2)"}) {
+        QVERIFY(window.execute("FromFile0"));
+        const QString target = fixture.path("Vocadrill/" + name + ".txt");
+        QCOMPARE(read(target), read(corpusWords));
+        QCOMPARE(window.store().MyDictPath, target);
+        QCOMPARE(window.store().MyDictSL.count(), 12);
+        QCOMPARE(selected(window), name);
+        QCOMPARE(window.findChild<QLabel*>("TextDict")->text(), name);
+    }
+    QCOMPARE(picker->calls.first().filter, QString("Text files (*.txt);;All files (*.* *)"));
+    QCOMPARE(picker->calls.first().startFolder, QString());
+    QCOMPARE(picker->calls.last().startFolder, outside.path());
+    QCOMPARE(read(fixture.path("Data/TxtName.txt")), (outside.path() + "\r\n").toUtf8());
+}
+
+void TestTextImportDialog::cancelChangesNothing()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
+    fakePicker(window.FormOpenTxtDialog());
+    QVERIFY(window.execute("FromFile0"));
+    QCOMPARE(QDir(fixture.path("Vocadrill")).entryList(QDir::Files), QStringList{"Animals.txt"});
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Animals.txt"));
+    QVERIFY(!QFileInfo::exists(fixture.path("Data/TxtName.txt")));
+}
+
+void TestTextImportDialog::fileWithoutCardsIsKeptAndReported()
+{
+    QTemporaryDir outside;
+    const QString picked = placeOutside(
+        outside, VOCADRILL_FIXTURES "/corpus/lines/only_noncard_lines.txt", "Headings.txt");
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
+    fakePicker(window.FormOpenTxtDialog(), {picked});
+    BoxWatcher boxes;
+    QVERIFY(window.execute("FromFile0"));
+
+    QCOMPARE(boxes.texts, QStringList{window.messageText("msThereAreNoProperLinesInThisFile")});
+    QCOMPARE(read(fixture.path("Vocadrill/Headings.txt")), read(picked));
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Headings.txt"));
+    QVERIFY(window.store().MyDictSL.isEmpty());
+    QCOMPARE(selected(window), QString("Headings"));
+}
+
+void TestTextImportDialog::failedCopyChangesNothing()
+{
+    QTemporaryDir outside;
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
+    fakePicker(window.FormOpenTxtDialog(), {outside.filePath("vanished.txt")});
+    BoxWatcher boxes;
+    QVERIFY(window.execute("FromFile0"));
+
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(boxes.texts.first().contains("vanished.txt"));
+    QCOMPARE(QDir(fixture.path("Vocadrill")).entryList(QDir::Files), QStringList{"Animals.txt"});
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Animals.txt"));
+    QCOMPARE(selected(window), QString("Animals"));
+    QVERIFY(!QFileInfo::exists(fixture.path("Data/TxtName.txt")));
+}
+
+void TestTextImportDialog::foldersSurviveRestartAndStayApart()
+{
+    QTemporaryDir texts;
+    QTemporaryDir pictures;
+    const QString words = placeOutside(texts, corpusWords, "Words.txt");
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(Qt::darkGreen);
+    QVERIFY(tile.save(pictures.filePath("Leaves.jpg")));
+
+    WindowFixture fixture;
+    {
+        TFormVocadrill& window = fixture.start();
+        fakePicker(window.FormOpenTxtDialog(), {words});
+        FakeFilePicker* picturePicker =
+            fakePicker(window.FormOpenPictureDialog(), {pictures.filePath("Leaves.jpg")});
+        QVERIFY(window.execute("FromFile0"));
+        QVERIFY(window.execute("Top0"));
+        QVERIFY(window.execute("FromFile00"));
+        QCOMPARE(picturePicker->calls.first().filter,
+                 QString("Pictures (*.jpg *.jpeg *.bmp);;All files (*.* *)"));
+        QCOMPARE(picturePicker->calls.first().startFolder, QString());
+        fixture.stop();
+    }
+
+    TFormVocadrill& window = fixture.start();
+    FakeFilePicker* textPicker = fakePicker(window.FormOpenTxtDialog());
+    FakeFilePicker* picturePicker = fakePicker(window.FormOpenPictureDialog());
+    QVERIFY(window.execute("FromFile0"));
+    QVERIFY(window.execute("Top0"));
+    QVERIFY(window.execute("FromFile00"));
+    QCOMPARE(textPicker->calls.first().startFolder, texts.path());
+    QCOMPARE(picturePicker->calls.first().startFolder, pictures.path());
+    QCOMPARE(read(fixture.path("Data/BGName.txt")), (pictures.path() + "\r\n").toUtf8());
+}
+
+QTEST_MAIN(TestTextImportDialog)
+#include "tst_textimportdialog.moc"
