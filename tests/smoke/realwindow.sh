@@ -68,7 +68,7 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || exit 0; sleep 0.2; done
 echo "the program did not close"; kill "$pid"; exit 1
 DRIVE
 
-HOME="$work/home" xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work/program"
+HOME="$work/home" env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/drive.sh" "$work/program"
 
 lines_before=$(grep -c $'\r$' "$dictionary")
 saved="$work/program/Vocadrill/Words.txt"
