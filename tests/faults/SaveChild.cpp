@@ -1,9 +1,12 @@
 // A child process for the save fault tests, over a program folder given on the command line.
 //
-//   savechild loop <folder> <lines> <first>
-//     Holds a dictionary "Big" of <lines> made-up lines turned to start at line <first>, then
-//     saves it again and again, turning it by one line before each save, and prints
-//     "saved <first>" after each save. Runs until it is killed.
+//   savechild serve <folder> <lines>
+//     Makes a dictionary "Big" of <lines> made-up lines once and prints "ready". Then for every
+//     number <first> read from its input it forks a saver, prints "saver <pid>", and waits for
+//     it to end before it prints "ended". The saver turns the lines to start at line <first>,
+//     then saves them again and again, turning them by one line before each save, and prints
+//     "saved <first>" after each save, until it is killed. Forking spares each saver the making
+//     of the lines, so that the kills come quickly.
 //   savechild limited <folder>
 //     Opens the dictionary "Animals", adds lines until the file no longer fits the file size
 //     limit it was started with, and saves: prints "failed <message>" and whether memory held
@@ -19,20 +22,22 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-int saveLoop(const QString& folder, qsizetype count, qsizetype first)
+[[noreturn]] void saveLoop(DictionaryStore& store, qsizetype first)
 {
-    DictionaryStore store(PrepareDataFolders(folder, folder));
-    store.MyDictPath = store.paths().DictDir + QLatin1String("/Big.txt");
-    store.MyDictSL.setLines(BigDictionary::turned(count, first));
-    std::printf("ready\n");
-    std::fflush(stdout);
+    QStringList lines = store.MyDictSL.lines();
+    std::rotate(lines.begin(), lines.begin() + first, lines.end());
+    store.MyDictSL.setLines(std::move(lines));
+    const qsizetype count = store.MyDictSL.count();
     for (;;) {
         store.MyDictSL.move(0, count - 1);
         first = (first + 1) % count;
@@ -40,6 +45,27 @@ int saveLoop(const QString& folder, qsizetype count, qsizetype first)
         std::printf("saved %lld\n", static_cast<long long>(first));
         std::fflush(stdout);
     }
+}
+
+int serve(const QString& folder, qsizetype count)
+{
+    DictionaryStore store(PrepareDataFolders(folder, folder));
+    store.MyDictPath = store.paths().DictDir + QLatin1String("/Big.txt");
+    store.MyDictSL.setLines(BigDictionary::turned(count, 0));
+    std::printf("ready\n");
+    std::fflush(stdout);
+    long long first = 0;
+    while (std::scanf("%lld", &first) == 1) {
+        const pid_t saver = fork();
+        if (saver == 0)
+            saveLoop(store, qsizetype(first));
+        std::printf("saver %d\n", int(saver));
+        std::fflush(stdout);
+        waitpid(saver, nullptr, 0);
+        std::printf("ended\n");
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 int limitedSave(const QString& folder)
@@ -81,14 +107,14 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     try {
-        if (args.size() == 5 && args[1] == QLatin1String("loop"))
-            return saveLoop(args[2], args[3].toLongLong(), args[4].toLongLong());
+        if (args.size() == 4 && args[1] == QLatin1String("serve"))
+            return serve(args[2], args[3].toLongLong());
         if (args.size() == 3 && args[1] == QLatin1String("limited"))
             return limitedSave(args[2]);
     } catch (const FileError& error) {
         std::printf("error %s\n", error.message().toUtf8().constData());
         return 2;
     }
-    std::fprintf(stderr, "usage: savechild loop <folder> <lines> <first> | limited <folder>\n");
+    std::fprintf(stderr, "usage: savechild serve <folder> <lines> | limited <folder>\n");
     return 2;
 }
