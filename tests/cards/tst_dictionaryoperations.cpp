@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "cards/CardLine.h"
 #include "cards/DictionaryOperations.h"
 #include "cards/FileError.h"
@@ -5,22 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using TestFiles::read;
 
 class TestDictionaryOperations : public QObject
 {
@@ -103,7 +89,7 @@ void TestDictionaryOperations::copyName()
 
     QTemporaryDir dicts;
     for (const QString& name : present)
-        writeFile(dicts.filePath(name), name.toUtf8());
+        TestFiles::write(dicts.filePath(name), name.toUtf8());
     QCOMPARE(CopyDictionaryFile(dicts.filePath(dictionary), dicts.path()), dicts.filePath(copy));
     QCOMPARE(read(dicts.filePath(copy)), dictionary.toUtf8());
     for (const QString& name : present)

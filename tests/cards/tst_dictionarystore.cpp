@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "cards/FileError.h"
@@ -6,22 +7,12 @@
 
 #include <QtTest>
 
+using TestFiles::read;
+using TestFiles::write;
+
 namespace {
 
 const QByteArray bom("\xEF\xBB\xBF");
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
