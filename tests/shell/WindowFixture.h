@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTest>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -64,3 +65,22 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<TFormVocadrill> m_window;
 };
+
+namespace WindowTest {
+
+// A small dictionary of three cards, in the program's own format.
+inline const QByteArray animals = "\xEF\xBB\xBF"
+                                  "cat = кошка\r\ndog = собака\r\nbird = птица\r\n";
+inline const QStringList animalLines{QStringLiteral("cat = кошка"), QStringLiteral("dog = собака"),
+                                     QStringLiteral("bird = птица")};
+
+// The window's child of that name; a test without it cannot go on.
+template <typename T> T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+} // namespace WindowTest

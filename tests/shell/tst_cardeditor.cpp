@@ -12,19 +12,11 @@
 
 using namespace Qt::StringLiterals;
 
+using WindowTest::animals;
+using WindowTest::child;
+using WindowTest::animalLines;
+
 namespace {
-
-const QByteArray animals = "\xEF\xBB\xBF"
-                           "cat = кошка\r\ndog = собака\r\nbird = птица\r\n";
-const QStringList animalLines{u"cat = кошка"_s, u"dog = собака"_s, u"bird = птица"_s};
-
-template <typename T> T* child(QWidget& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 bool editorOpen(QWidget& window)
 {

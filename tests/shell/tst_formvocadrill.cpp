@@ -13,18 +13,10 @@
 #include <QTabWidget>
 #include <QtTest>
 
+using WindowTest::animals;
+using WindowTest::child;
+
 namespace {
-
-const QByteArray animals = "\xEF\xBB\xBF"
-                           "cat = кошка\r\ndog = собака\r\nbird = птица\r\n";
-
-template <typename T> T* child(QWidget& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 bool visible(QWidget& window, const char* name)
 {
