@@ -1,7 +1,5 @@
 #include "cards/CardLine.h"
 
-#include <QVarLengthArray>
-
 #include <algorithm>
 
 namespace {
@@ -13,23 +11,56 @@ bool hasVisible(const QChar* begin, const QChar* end)
 
 // Whether a side keeps any text once its bracket groups and its comment are cut, as sideOf
 // decides, without building the strings: dictionaries of a million lines are filtered with it.
+// The side is read once from the left. Text before the first bracket stays whatever follows,
+// so most sides are decided by their first characters; a group, the first "[" with the first
+// "]" after it, is skipped, and cutting it leaves no bracket before the next one.
 bool sideHasText(QStringView raw)
 {
-    QVarLengthArray<QChar, 256> s(raw.begin(), raw.end());
-    for (;;) {
-        const auto open = std::find(s.begin(), s.end(), u'[');
-        const auto close = std::find(s.begin(), s.end(), u']');
-        if (open == s.end() || close == s.end() || close < open)
-            break;
-        const bool emptyGroup = !hasVisible(open + 1, close);
-        s.erase(open, close + 1);
-        if (emptyGroup)
-            break;
+    bool cutting = true;
+    // The last character kept was a "/": a second one starts the comment.
+    bool slash = false;
+    qsizetype i = 0;
+    while (i < raw.size()) {
+        const QChar c = raw[i];
+        if (cutting && c == u'[') {
+            const qsizetype close = raw.indexOf(u']', i + 1);
+            if (close >= 0) {
+                // An empty group is cut too, but it ends the cutting.
+                cutting = hasVisible(raw.data() + i + 1, raw.data() + close);
+                i = close + 1;
+                continue;
+            }
+            cutting = false;
+        } else if (c == u']') {
+            // A "]" before any "[" blocks every cut.
+            cutting = false;
+        }
+        if (c == u'/') {
+            if (slash)
+                return false;
+            slash = true;
+        } else if (slash || c.unicode() > 0x20) {
+            return true;
+        }
+        ++i;
     }
-    const QStringView text(s.data(), s.size());
-    const qsizetype comment = text.indexOf(QLatin1String("//"));
-    const QStringView kept = comment < 0 ? text : text.first(comment);
-    return hasVisible(kept.begin(), kept.end());
+    return slash;
+}
+
+// Writes the trimmed text s with tabs made spaces and runs of spaces made one to out, which may
+// be s's own memory; returns the length written.
+qsizetype normalizeTo(QStringView s, QChar* out)
+{
+    qsizetype n = 0;
+    bool lastWasSpace = false;
+    for (const QChar c : s) {
+        const bool space = c == u' ' || c == u'\t';
+        if (space && lastWasSpace)
+            continue;
+        out[n++] = space ? QChar(u' ') : c;
+        lastWasSpace = space;
+    }
+    return n;
 }
 
 QString sideOf(QString S)
@@ -59,18 +90,14 @@ QString NormalizeSpaces(QStringView s)
 {
     s = TrimControls(s);
     QString result(s.size(), Qt::Uninitialized);
-    QChar* out = result.data();
-    qsizetype n = 0;
-    bool lastWasSpace = false;
-    for (const QChar c : s) {
-        const bool space = c == u' ' || c == u'\t';
-        if (space && lastWasSpace)
-            continue;
-        out[n++] = space ? QChar(u' ') : c;
-        lastWasSpace = space;
-    }
-    result.truncate(n);
+    result.truncate(normalizeTo(s, result.data()));
     return result;
+}
+
+void NormalizeSpacesInPlace(QString& s)
+{
+    QChar* out = s.data();
+    s.truncate(normalizeTo(TrimControls(s), out));
 }
 
 void CutFirstBrackets(QString& S, QString& Inside)
@@ -139,11 +166,10 @@ TVocabula LineToVocabula(const QString& Line)
     return card;
 }
 
-bool IsVocabula(const QString& Line)
+bool IsVocabula(QStringView Line)
 {
     const qsizetype eq = Line.indexOf(u'=');
-    return eq >= 0 && sideHasText(QStringView(Line).first(eq)) &&
-           sideHasText(QStringView(Line).sliced(eq + 1));
+    return eq >= 0 && sideHasText(Line.first(eq)) && sideHasText(Line.sliced(eq + 1));
 }
 
 QString KeyOf(const QString& Line)

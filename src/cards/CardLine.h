@@ -25,6 +25,8 @@ struct TVocabula
 // Tabs become spaces, runs of spaces become one, and characters up to U+0020 are trimmed from
 // both ends.
 QString NormalizeSpaces(QStringView s);
+// The same, done in the string itself.
+void NormalizeSpacesInPlace(QString& s);
 // Trims characters up to U+0020 from both ends, leaving the inside as it is.
 QStringView TrimControls(QStringView s);
 
@@ -40,7 +42,7 @@ QString AnswerPart(const QString& Line);
 QString AnswerOf(const QString& Line);
 TVocabula LineToVocabula(const QString& Line);
 // The one test of whether a line is a card: both sides are non-empty.
-bool IsVocabula(const QString& Line);
+bool IsVocabula(QStringView Line);
 
 // The raw text before the first "=", trimmed; empty without "=".
 QString KeyOf(const QString& Line);

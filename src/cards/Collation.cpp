@@ -11,13 +11,18 @@ QLocale effective(const QLocale& locale)
 
 struct Collators
 {
-    explicit Collators(const QLocale& locale) : sensitive(effective(locale)), blind(sensitive)
+    explicit Collators(const QLocale& locale)
+        : sensitive(effective(locale)), blind(sensitive),
+          sensitiveKeys(effective(locale), Qt::CaseSensitive),
+          blindKeys(effective(locale), Qt::CaseInsensitive)
     {
         sensitive.setCaseSensitivity(Qt::CaseSensitive);
         blind.setCaseSensitivity(Qt::CaseInsensitive);
     }
     QCollator sensitive;
     QCollator blind;
+    CollationKeys sensitiveKeys;
+    CollationKeys blindKeys;
 };
 
 Collators& collators()
@@ -41,6 +46,16 @@ const QCollator& caseSensitive()
 const QCollator& caseBlind()
 {
     return collators().blind;
+}
+
+const CollationKeys& caseSensitiveKeys()
+{
+    return collators().sensitiveKeys;
+}
+
+const CollationKeys& caseBlindKeys()
+{
+    return collators().blindKeys;
 }
 
 } // namespace Collation

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/CollationKeys.h"
+
 #include <QCollator>
 #include <QLocale>
 
@@ -10,5 +12,8 @@ namespace Collation {
 void setCollationLocale(const QLocale& locale);
 const QCollator& caseSensitive();
 const QCollator& caseBlind();
+// The raw keys of the same two comparisons.
+const CollationKeys& caseSensitiveKeys();
+const CollationKeys& caseBlindKeys();
 
 } // namespace Collation

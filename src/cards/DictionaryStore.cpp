@@ -72,11 +72,8 @@ DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
 
     QStringList cards;
     try {
-        const QStringList lines = TextFile::readLines(MyDictPath);
-        cards.reserve(lines.size());
-        for (const QString& line : lines)
-            if (IsVocabula(line))
-                cards.append(line);
+        // Only card lines become strings: the others are dropped while the text is read.
+        cards = TextFile::readLines(MyDictPath, programLegacyEncoding(), IsVocabula);
     } catch (const FileError&) {
         // An unreadable dictionary opens empty; the learner is told below.
     }

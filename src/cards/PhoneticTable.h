@@ -1,38 +1,45 @@
 #pragma once
 
-#include <QCollator>
-#include <QCollatorSortKey>
+#include "cards/CollationKeys.h"
+#include "cards/LegacyEncoding.h"
+#include "cards/PhoneticIndex.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
-#include <vector>
+#include <memory>
 
-// The phonetic dictionary: lines "word = transcription", loaded once and searched by word
-// without regard to letter case. Each transcription is kept with its own word.
+// The phonetic dictionary: lines "word = transcription", read once and searched by word
+// without regard to letter case. The file is read when the table is loaded; the index over it
+// is made when the first word is looked up, so a start whose first cards carry their own
+// transcriptions does not wait for it.
 class PhoneticTable
 {
 public:
-    // Replaces the table with the entries of the file at path. Lines without a word or without
-    // a transcription are skipped, and so are repeats of a line. A missing or unreadable file
-    // gives an empty table.
+    PhoneticTable();
+
+    // Replaces the table with the entries of the file at path, read now with the program's
+    // encoding and collation as they are now. A missing or unreadable file gives an empty
+    // table.
     void load(const QString& path);
 
     // The transcription of word, or an empty string when the table does not hold it. Of
     // several entries for the word, one written in the same letter case is preferred.
-    QString lookup(QStringView word) const;
+    QString lookup(QStringView word) const
+    {
+        return word.isEmpty() ? QString() : index().lookup(word);
+    }
 
-    qsizetype size() const { return qsizetype(m_entries.size()); }
+    qsizetype size() const { return index().size(); }
 
 private:
-    struct Entry
-    {
-        QString word;
-        QString transcription;
-    };
+    const PhoneticIndex& index() const;
 
-    // The case-blind comparison the table was sorted with.
-    QCollator m_collator;
-    // Sort keys of the words, ascending; m_keys[i] belongs to m_entries[i].
-    std::vector<QCollatorSortKey> m_keys;
-    std::vector<Entry> m_entries;
+    // What load read and the comparisons of that moment, kept until the index is made.
+    mutable QByteArray m_bytes;
+    LegacyEncoding m_encoding;
+    CollationKeys m_caseBlind;
+    CollationKeys m_caseSensitive;
+    mutable std::unique_ptr<PhoneticIndex> m_index;
 };

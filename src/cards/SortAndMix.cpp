@@ -2,52 +2,66 @@
 
 #include "cards/CardLine.h"
 #include "cards/Collation.h"
+#include "cards/CollationKeyList.h"
 
-#include <QCollatorSortKey>
+namespace {
 
-#include <algorithm>
-#include <numeric>
-#include <vector>
+// Writes into buffer the text a line sorts by: the line with its first "=" widened to "  = ".
+// The buffer keeps its memory from line to line.
+void widen(QStringView line, QString& buffer)
+{
+    buffer.resize(0);
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0) {
+        buffer.append(line);
+        return;
+    }
+    buffer.append(line.first(eq));
+    buffer.append(QLatin1String("  = "));
+    buffer.append(line.sliced(eq + 1));
+}
+
+} // namespace
 
 void SortUnique(QStringList& Lines)
 {
-    const QCollator& collator = Collation::caseSensitive();
-    std::vector<QCollatorSortKey> keys;
+    CollationKeyList keys(Collation::caseSensitiveKeys());
     keys.reserve(Lines.size());
     for (const QString& line : std::as_const(Lines))
-        keys.push_back(collator.sortKey(line));
-    std::vector<qsizetype> order(Lines.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+        keys.append(line);
     QStringList sorted;
-    sorted.reserve(Lines.size());
-    const QCollatorSortKey* previous = nullptr;
-    for (const qsizetype i : order) {
-        if (previous && previous->compare(keys[i]) == 0)
-            continue;
+    const std::vector<quint32> order = keys.sortedUniqueOrder();
+    sorted.reserve(qsizetype(order.size()));
+    for (const quint32 i : order)
         sorted.append(std::move(Lines[i]));
-        previous = &keys[i];
-    }
     Lines = std::move(sorted);
 }
 
 void SortLines(QStringList& Lines)
 {
-    for (QString& line : Lines) {
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq >= 0)
-            line.replace(eq, 1, QLatin1String("  = "));
-    }
-    SortUnique(Lines);
-    QStringList normalized;
-    normalized.reserve(Lines.size());
+    CollationKeyList keys(Collation::caseSensitiveKeys());
+    keys.reserve(Lines.size());
+    QString buffer;
     for (const QString& line : std::as_const(Lines)) {
-        QString n = NormalizeSpaces(line);
-        if (!n.isEmpty())
-            normalized.append(std::move(n));
+        widen(line, buffer);
+        keys.append(buffer);
     }
-    Lines = std::move(normalized);
+    QStringList sorted;
+    const std::vector<quint32> order = keys.sortedUniqueOrder();
+    sorted.reserve(qsizetype(order.size()));
+    for (const quint32 i : order) {
+        // Most lines read the same once normalised; those keep their text and cost nothing.
+        QString& line = Lines[i];
+        widen(line, buffer);
+        NormalizeSpacesInPlace(buffer);
+        if (buffer.isEmpty())
+            continue;
+        if (buffer == line)
+            sorted.append(std::move(line));
+        else
+            sorted.append(QStringView(buffer).toString());
+    }
+    Lines = std::move(sorted);
 }
 
 void SortLines(StringList& Lines)

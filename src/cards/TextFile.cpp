@@ -100,6 +100,115 @@ void commit(QSaveFile& file, const QString& path)
         fail(path, file.errorString());
 }
 
+// Calls line with each line of text, which ends with a line break or is the end of the file's
+// text, as a view of it.
+template <typename Line> void forEachLine(QStringView text, Line&& line)
+{
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        line(text.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        line(text.sliced(start));
+}
+
+void appendLines(QStringView text, QStringList& lines, bool (*keep)(QStringView) = nullptr)
+{
+    forEachLine(text, [&lines, keep](QStringView line) {
+        if (!keep || keep(line))
+            lines.append(line.toString());
+    });
+}
+
+QStringView beforeNul(QStringView text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.first(nul);
+}
+
+// How many bytes of a file are read and decoded at a time; their text fits the processor's cache.
+constexpr qsizetype PieceBytes = 1 << 18;
+
+// Where the whole lines of bytes end: just after the last line break, not counting a CR at the
+// very end, which may be the first half of a CR LF. No UTF-8 sequence holds a CR or LF byte.
+qsizetype wholeLinesEnd(QByteArrayView bytes)
+{
+    for (qsizetype i = bytes.size() - 1; i >= 0; --i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && i + 1 < bytes.size()))
+            return i + 1;
+    }
+    return 0;
+}
+
+// Reads the lines of a file of UTF-8 text, marked or, on a UTF-8 locale, unmarked, a piece at
+// a time: neither the file's bytes nor its text are ever held whole, and each piece is split
+// while it is still in the cache. False, with lines unchanged, when the file is not such text.
+bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QStringView),
+                   QStringList& lines)
+{
+    QStringList read;
+    QByteArray bytes;
+    QString text;
+    bool first = true;
+    bool ended = false;
+    for (;;) {
+        const qsizetype kept = bytes.size();
+        bytes.resize(kept + PieceBytes);
+        const qint64 got = file.read(bytes.data() + kept, PieceBytes);
+        if (got < 0)
+            fail(file.fileName(), file.errorString());
+        bytes.truncate(kept + got);
+        if (first) {
+            first = false;
+            if (bytes.startsWith("\xEF\xBB\xBF"))
+                bytes.remove(0, 3);
+            else if (!encoding.utf8Locale || bytes.startsWith("\xFF\xFE") ||
+                     bytes.startsWith("\xFE\xFF"))
+                return false;
+        }
+        const bool atEnd = got == 0;
+        const qsizetype end = atEnd ? bytes.size() : wholeLinesEnd(bytes);
+        QStringDecoder decoder(QStringConverter::Utf8, decoderFlags);
+        text.resize(decoder.requiredSpace(end));
+        text.truncate(decoder.appendToBuffer(text.data(), QByteArrayView(bytes).first(end)) -
+                      text.constData());
+        // Bytes after a NUL are not read as lines, but they must still be UTF-8.
+        if (decoder.hasError())
+            return false;
+        if (!ended) {
+            const QStringView before = beforeNul(text);
+            ended = before.size() < text.size();
+            appendLines(before, read, keep);
+        }
+        bytes.remove(0, end);
+        if (atEnd)
+            break;
+    }
+    lines = std::move(read);
+    return true;
+}
+
+void openForReading(QFile& file)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        fail(file.fileName(), file.errorString());
+}
+
+QByteArray readAll(QFile& file)
+{
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(file.fileName(), file.errorString());
+    return bytes;
+}
+
 } // namespace
 
 QString decode(QByteArrayView bytes, const LegacyEncoding& encoding, bool* failed)
@@ -114,46 +223,44 @@ QString decodeForced(QByteArrayView bytes, const LegacyEncoding& encoding)
 
 QStringList splitLines(QStringView text)
 {
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text = text.first(nul);
     QStringList lines;
-    const QChar* data = text.data();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(QString(data + start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(QString(data + start, size - start));
+    appendLines(beforeNul(text), lines);
     return lines;
+}
+
+QList<QStringView> lineViews(QStringView text)
+{
+    QList<QStringView> lines;
+    forEachLine(beforeNul(text), [&lines](QStringView line) { lines.append(line); });
+    return lines;
+}
+
+QString textOf(QByteArrayView bytes, const LegacyEncoding& encoding)
+{
+    bool failed = false;
+    QString text = decode(bytes, encoding, &failed);
+    return failed ? decodeForced(bytes, encoding) : text;
 }
 
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(path, file.errorString());
-    return bytes;
+    openForReading(file);
+    return readAll(file);
 }
 
-QStringList readLines(const QString& path, const LegacyEncoding& encoding)
+QStringList readLines(const QString& path, const LegacyEncoding& encoding,
+                      bool (*keep)(QStringView line))
 {
-    const QByteArray bytes = readBytes(path);
-    bool failed = false;
-    QString text = decode(bytes, encoding, &failed);
-    if (failed)
-        text = decodeForced(bytes, encoding);
-    return splitLines(text);
+    QFile file(path);
+    openForReading(file);
+    QStringList lines;
+    if (readUtf8Lines(file, encoding, keep, lines))
+        return lines;
+    if (!file.seek(0))
+        fail(path, file.errorString());
+    appendLines(beforeNul(textOf(readAll(file), encoding)), lines, keep);
+    return lines;
 }
 
 QString readOnePath(const QString& path, const LegacyEncoding& encoding)

@@ -19,13 +19,19 @@ QString decode(QByteArrayView bytes, const LegacyEncoding& encoding, bool* faile
 // The forced second reading: the whole file, mark bytes included, in the 8-bit page.
 QString decodeForced(QByteArrayView bytes, const LegacyEncoding& encoding);
 QStringList splitLines(QStringView text);
+// The same lines as views of text, which must outlive them.
+QList<QStringView> lineViews(QStringView text);
+// The text of a file's bytes as readLines reads it: by its mark, and bytes that break their
+// encoding read again in the 8-bit page.
+QString textOf(QByteArrayView bytes, const LegacyEncoding& encoding = programLegacyEncoding());
 
 // Reads a whole file; throws FileError with the system's message when it cannot be read.
 QByteArray readBytes(const QString& path);
 // Reads a file's lines; bytes that break their encoding are read again in the 8-bit page.
-// Throws FileError only when the file cannot be read at all.
-QStringList readLines(const QString& path,
-                      const LegacyEncoding& encoding = programLegacyEncoding());
+// With keep, only the lines it accepts are made into strings. Throws FileError only when the
+// file cannot be read at all.
+QStringList readLines(const QString& path, const LegacyEncoding& encoding = programLegacyEncoding(),
+                      bool (*keep)(QStringView line) = nullptr);
 // Reads a file holding one path: its whole text, trimmed of whitespace and control characters.
 // Text without a mark that is valid UTF-8 reads as UTF-8 on every locale, since that is how
 // the program writes it.

@@ -14,6 +14,8 @@ private slots:
 
     void fields_data();
     void fields();
+    void cardTestAgreesWithFields_data();
+    void cardTestAgreesWithFields();
     void keyAndValue_data();
     void keyAndValue();
     void normalizeSpaces_data();
@@ -63,6 +65,36 @@ void TestCardLine::fields()
     QCOMPARE(card.ShownQ + card.ShownA + card.ShownQA + card.YesQ + card.YesA, 0);
     QVERIFY(!card.DoneQ && !card.DoneA);
     QTEST(IsVocabula(line), "isCard");
+}
+
+// The card test reads a line without building its fields; it must agree with them on every
+// line made of the characters that matter to it, up to a length.
+void TestCardLine::cardTestAgreesWithFields_data()
+{
+    QTest::addColumn<QString>("alphabet");
+    QTest::addColumn<int>("length");
+    QTest::newRow("brackets, slashes, spaces") << "a[]/ =" << 7;
+    QTest::newRow("tabs and controls") << "a[/=\t\x01" << 6;
+    QTest::newRow("groups around the sign") << "a[]=/" << 8;
+}
+
+void TestCardLine::cardTestAgreesWithFields()
+{
+    QFETCH(QString, alphabet);
+    QFETCH(int, length);
+    QList<int> digits(length, 0);
+    for (;;) {
+        QString line;
+        for (const int digit : std::as_const(digits))
+            line += alphabet[digit];
+        const bool fieldsSayCard = !QuestionOf(line).isEmpty() && !AnswerOf(line).isEmpty();
+        QVERIFY2(IsVocabula(line) == fieldsSayCard, qPrintable(line));
+        qsizetype i = 0;
+        while (i < length && ++digits[i] == alphabet.size())
+            digits[i++] = 0;
+        if (i == length)
+            break;
+    }
 }
 
 void TestCardLine::keyAndValue_data()
@@ -115,6 +147,12 @@ void TestCardLine::normalizeSpaces()
 {
     QFETCH(QString, text);
     QTEST(NormalizeSpaces(text), "normalized");
+    // In place; the text it shared stays as it was.
+    const QString before(text.constData(), text.size());
+    QString inPlace = text;
+    NormalizeSpacesInPlace(inPlace);
+    QTEST(inPlace, "normalized");
+    QCOMPARE(text, before);
 }
 
 void TestCardLine::sortLines_data()

@@ -25,6 +25,9 @@ private slots:
     void emptyTable();
     void corpusWordsFindTheirOwnLines();
     void corpusCardsFindTranscriptions();
+    void fileReadAtLoad_data();
+    void fileReadAtLoad();
+    void longWordInOtherCase();
 
 private:
     QTemporaryDir m_dir;
@@ -130,6 +133,42 @@ void TestPhoneticTable::corpusCardsFindTranscriptions()
             missing.append(QuestionOf(line));
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", ")));
+}
+
+// The file is read when the table loads; what happens to it later changes nothing.
+void TestPhoneticTable::fileReadAtLoad_data()
+{
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("file rewritten") << false;
+    QTest::newRow("file removed") << true;
+}
+
+void TestPhoneticTable::fileReadAtLoad()
+{
+    QFETCH(bool, removed);
+    const QString path = m_dir.filePath(QStringLiteral("later.txt"));
+    TextFile::writeLines(path, {u"cat = [kæt]"_s});
+    PhoneticTable table;
+    table.load(path);
+    if (removed)
+        QVERIFY(QFile::remove(path));
+    else
+        TextFile::writeLines(path, {u"cat = [other]"_s, u"dog = [dɒɡ]"_s});
+    QCOMPARE(table.lookup(u"Cat"), u"[kæt]"_s);
+    QCOMPARE(table.lookup(u"dog"), QString());
+    QCOMPARE(table.size(), 1);
+}
+
+// A word whose collation key is longer than the lookup's own buffer.
+void TestPhoneticTable::longWordInOtherCase()
+{
+    const QString word = u"абв"_s.repeated(120);
+    const QString path = m_dir.filePath(QStringLiteral("long.txt"));
+    TextFile::writeLines(path, {word + u" = [long]"_s, u"x = [x]"_s});
+    PhoneticTable table;
+    table.load(path);
+    QCOMPARE(table.lookup(word.toUpper()), u"[long]"_s);
+    QCOMPARE(table.lookup(word.toUpper() + u'x'), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPhoneticTable)

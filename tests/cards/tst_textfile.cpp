@@ -10,6 +10,24 @@ namespace {
 const LegacyEncoding utf8English{true, "windows-1252"};
 const LegacyEncoding utf8Russian{true, "windows-1251"};
 
+// About a megabyte of lines of random length, letters, Cyrillic and IPA, with random line
+// ends, so that the pieces a large file is read in end at every kind of place.
+QByteArray randomLines(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    const QStringList parts{"a", "b", " ", "=", "ж", "ə", "[", "]", "/"};
+    const QByteArrayList ends{"\r\n", "\r", "\n"};
+    QByteArray bytes;
+    while (bytes.size() < 1100000) {
+        QString line;
+        const int length = int(random.bounded(120));
+        for (int i = 0; i < length; ++i)
+            line += parts[random.bounded(int(parts.size()))];
+        bytes += line.toUtf8() + ends[random.bounded(int(ends.size()))];
+    }
+    return bytes;
+}
+
 QByteArray bytesOf(const QString& path)
 {
     QFile file(path);
@@ -33,6 +51,8 @@ private slots:
     void roundTrip();
     void onePathFiles();
     void unreadableFileThrows();
+    void largeFilesReadAsWholeText_data();
+    void largeFilesReadAsWholeText();
 };
 
 // Every card file of the corpus, read as a dictionary: line count, and line, Q, A, T of every
@@ -173,6 +193,46 @@ void TestTextFile::unreadableFileThrows()
     QTemporaryDir dir;
     QVERIFY_THROWS_EXCEPTION(FileError, TextFile::readLines(dir.filePath("missing.txt")));
     QVERIFY_THROWS_EXCEPTION(FileError, TextFile::readLines(dir.path()));
+}
+
+// A large file is read a piece at a time; its lines must be those of its whole text.
+void TestTextFile::largeFilesReadAsWholeText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QByteArray lines = randomLines(1);
+    QTest::newRow("marked") << mark + lines;
+    QTest::newRow("unmarked") << randomLines(2);
+    QByteArray crAtReadEnd = mark + lines;
+    crAtReadEnd[262143] = '\r';
+    crAtReadEnd[262144] = '\n';
+    QTest::newRow("CR LF across the end of a read") << crAtReadEnd;
+    QByteArray nul = mark + lines;
+    nul[700000] = '\0';
+    QTest::newRow("NUL in a later piece") << nul;
+    QByteArray broken = nul;
+    broken[900000] = '\xFF';
+    QTest::newRow("broken byte after the NUL") << broken;
+    QTest::newRow("line longer than a piece")
+        << mark + "a = b\r\n" + QByteArray(600000, 'x') + "\r\nc = d\r\n";
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE") +
+                                   QByteArray(reinterpret_cast<const char*>(u"a = b\r\nc = d"), 26);
+}
+
+void TestTextFile::largeFilesReadAsWholeText()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.txt");
+    TextFile::writeBytes(path, bytes);
+    const QStringList whole = TextFile::splitLines(TextFile::textOf(bytes, utf8English));
+    QCOMPARE(TextFile::readLines(path, utf8English), whole);
+    QStringList cards;
+    for (const QString& line : whole)
+        if (IsVocabula(line))
+            cards << line;
+    QCOMPARE(TextFile::readLines(path, utf8English, IsVocabula), cards);
+    QCOMPARE(TextFile::lineViews(TextFile::textOf(bytes, utf8English)).size(), whole.size());
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
