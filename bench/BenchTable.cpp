@@ -136,12 +136,14 @@ bool printRow(const Row& row, const std::map<std::string, Median>& medians)
     const Value floor = valueOf(medians, row.floor);
     const double ratio = floor.found && floor.amount > 0 ? figure.amount / floor.amount : 0;
 
+    // A ratio target is judged only when its floor ran too.
+    const bool judgesRatio = row.maxRatio > 0 && floor.found;
     bool met = true;
-    if (row.maxRatio > 0)
+    if (judgesRatio)
         met = ratio > 0 && ratio <= row.maxRatio;
     if (row.maxFigureNs > 0)
         met = met && figure.amount < row.maxFigureNs;
-    const bool hasTarget = row.maxRatio > 0 || row.maxFigureNs > 0;
+    const bool hasTarget = judgesRatio || row.maxFigureNs > 0;
 
     std::cout << "| " << row.work << " | " << text(figure) << " | "
               << (floor.found ? text(floor) : "—") << " | "

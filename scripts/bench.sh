@@ -4,7 +4,8 @@
 # measured in the same run, and their ratio. The benchmarks' own reports go to
 # build/bench/bench.log. Exits with 1 when a target is missed.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+# The build's messages go to stderr, so that stdout holds the table alone.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" >&2
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
