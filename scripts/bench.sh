@@ -9,11 +9,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" >&2
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 "$root/bench/make_big.py" "$work" > /dev/null
+python3 "$root/tests/fixtures/corpus/make_big.py" "$work" > /dev/null
 for entries in 1000 10000; do
-    python3 "$root/bench/make_big.py" "$work" --sizes "" --phonetic-size "$entries" > /dev/null
+    python3 "$root/tests/fixtures/corpus/make_big.py" "$work" --sizes "" --phonetic-size "$entries" > /dev/null
 done
-python3 "$root/bench/make_big.py" "$work/plain" --sizes 100000 --phonetic-size 0 --no-brackets \
+python3 "$root/tests/fixtures/corpus/make_big.py" "$work/plain" --sizes 100000 --phonetic-size 0 --no-brackets \
     > /dev/null
 
 log="$build/bench/bench.log"
