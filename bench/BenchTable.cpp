@@ -184,6 +184,17 @@ benchmark::internal::Benchmark* add(const std::string& name,
         ->ReportAggregatesOnly(true);
 }
 
+void addSized(const std::string& name, const std::string& size,
+              void (*body)(benchmark::State&, const std::string&), int repetitions)
+{
+    add(
+        name + "/" + size, [body, size](benchmark::State& state) { body(state, size); },
+        repetitions)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+}
+
 int run(int argc, char** argv, const std::vector<Row>& rows)
 {
     // Repetitions of all benchmarks run in random order, so floors and figures share the

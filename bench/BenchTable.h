@@ -58,6 +58,11 @@ private:
 benchmark::internal::Benchmark* add(const std::string& name,
                                     std::function<void(benchmark::State&)> body, int repetitions);
 
+// Registers name/size: one hand-timed run of body on the workload of that size per repetition,
+// reported in milliseconds.
+void addSized(const std::string& name, const std::string& size,
+              void (*body)(benchmark::State&, const std::string&), int repetitions);
+
 // Runs the registered benchmarks and prints the table; returns 1 when a target is missed.
 int run(int argc, char** argv, const std::vector<Row>& rows);
 

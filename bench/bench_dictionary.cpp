@@ -115,12 +115,7 @@ int main(int argc, char** argv)
         const bool target = size == "1m";
         const auto add = [&](const std::string& name,
                              void (*body)(benchmark::State&, const std::string&)) {
-            BenchTable::add(
-                name + "/" + size, [body, size](benchmark::State& state) { body(state, size); },
-                Repetitions)
-                ->UseManualTime()
-                ->Iterations(1)
-                ->Unit(benchmark::kMillisecond);
+            BenchTable::addSized(name, size, body, Repetitions);
         };
         add("open", open);
         add("open_floor", openFloor);

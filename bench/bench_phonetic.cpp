@@ -132,12 +132,7 @@ int main(int argc, char** argv)
         for (const auto& [name, body] :
              {std::pair<std::string, Body>{"load_phonetic", load},
               std::pair<std::string, Body>{"load_phonetic_floor", loadFloor}}) {
-            BenchTable::add(
-                name + "/" + size, [body, size](benchmark::State& state) { body(state, size); },
-                Repetitions)
-                ->UseManualTime()
-                ->Iterations(1)
-                ->Unit(benchmark::kMillisecond);
+            BenchTable::addSized(name, size, body, Repetitions);
         }
         for (const bool capitals : {false, true}) {
             const std::string kind = capitals ? "lookup_capitals" : "lookup";

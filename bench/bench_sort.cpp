@@ -90,12 +90,7 @@ int main(int argc, char** argv)
     for (const std::string size : Sizes) {
         const auto add = [&](const std::string& name,
                              void (*body)(benchmark::State&, const std::string&)) {
-            BenchTable::add(
-                name + "/" + size, [body, size](benchmark::State& state) { body(state, size); },
-                Repetitions)
-                ->UseManualTime()
-                ->Iterations(1)
-                ->Unit(benchmark::kMillisecond);
+            BenchTable::addSized(name, size, body, Repetitions);
         };
         add("sort", sortLines);
         add("mix", mixLines);
