@@ -3,9 +3,23 @@
 #include "cards/CardLine.h"
 #include "cards/DictionaryOperations.h"
 #include "cards/StringList.h"
+#include "BracketsCutOneByOne.h"
 #include "FuzzInput.h"
 
 namespace {
+
+// Cutting every group at once gives what cutting the first group, again and again, gives.
+void checkBrackets(const QString& line)
+{
+    QString rest = line;
+    QString joined;
+    CutAllBrackets(rest, joined);
+    QString expectedRest = line;
+    QString expectedJoined;
+    cutBracketsOneByOne(expectedRest, expectedJoined);
+    FUZZ_CHECK(rest == expectedRest);
+    FUZZ_CHECK(joined == expectedJoined);
+}
 
 void checkLine(const QString& line)
 {
@@ -22,10 +36,8 @@ void checkLine(const QString& line)
     const QString value = ValueOf(line);
     FUZZ_CHECK(!key.contains(u'='));
     FUZZ_CHECK(key.isEmpty() ? value.isEmpty() : line.contains(u'='));
-    PhoneticOf(line);
-    QString rest = line;
-    QString joined;
-    CutAllBrackets(rest, joined);
+    FUZZ_CHECK(PhoneticOf(line) == card.T);
+    checkBrackets(line);
 }
 
 } // namespace

@@ -112,18 +112,36 @@ void CutFirstBrackets(QString& S, QString& Inside)
     S = NormalizeSpaces(S);
 }
 
+// The same as cutting the first group until one comes back empty, in one pass: each cut leaves
+// no "[" or "]" before the next one, so the groups are found left to right in the text as it
+// is, and the text kept between them is normalised once at the end.
 void CutAllBrackets(QString& S, QString& Joined)
 {
     Joined.clear();
-    QString inside;
+    QString kept;
+    qsizetype from = 0;
+    bool cut = false;
     for (;;) {
-        CutFirstBrackets(S, inside);
+        const qsizetype i = S.indexOf(u'[', from);
+        if (i < 0)
+            break;
+        const qsizetype j = S.indexOf(u']', from);
+        if (j < i)
+            break;
+        const QString inside = NormalizeSpaces(QStringView(S).sliced(i + 1, j - i - 1));
+        kept += QStringView(S).sliced(from, i - from);
+        from = j + 1;
+        cut = true;
         if (inside.isEmpty())
             break;
         if (!Joined.isEmpty())
             Joined += QLatin1String(", ");
         Joined += u'[' + inside + u']';
     }
+    if (!cut)
+        return;
+    kept += QStringView(S).sliced(from);
+    S = NormalizeSpaces(kept);
 }
 
 QString PhoneticOf(const QString& Line)

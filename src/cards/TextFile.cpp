@@ -2,6 +2,8 @@
 
 #include "cards/FileError.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -138,9 +140,11 @@ constexpr qsizetype PieceBytes = 1 << 18;
 
 // Where the whole lines of bytes end: just after the last line break, not counting a CR at the
 // very end, which may be the first half of a CR LF. No UTF-8 sequence holds a CR or LF byte.
-qsizetype wholeLinesEnd(QByteArrayView bytes)
+// The bytes before from hold no break but perhaps a CR at from - 1, so a line longer than a
+// piece is scanned once, not once per piece.
+qsizetype wholeLinesEnd(QByteArrayView bytes, qsizetype from)
 {
-    for (qsizetype i = bytes.size() - 1; i >= 0; --i) {
+    for (qsizetype i = bytes.size() - 1; i >= std::max<qsizetype>(from - 1, 0); --i) {
         if (bytes[i] == '\n' || (bytes[i] == '\r' && i + 1 < bytes.size()))
             return i + 1;
     }
@@ -174,7 +178,7 @@ bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QSt
                 return false;
         }
         const bool atEnd = got == 0;
-        const qsizetype end = atEnd ? bytes.size() : wholeLinesEnd(bytes);
+        const qsizetype end = atEnd ? bytes.size() : wholeLinesEnd(bytes, kept);
         QStringDecoder decoder(QStringConverter::Utf8, decoderFlags);
         text.resize(decoder.requiredSpace(end));
         text.truncate(decoder.appendToBuffer(text.data(), QByteArrayView(bytes).first(end)) -

@@ -1,6 +1,7 @@
 #include "cards/CardLine.h"
 #include "cards/Collation.h"
 #include "cards/SortAndMix.h"
+#include "BracketsCutOneByOne.h"
 #include "CorpusTsv.h"
 
 #include <QtTest>
@@ -52,6 +53,11 @@ void TestCardLine::fields_data()
                                           << "a"
                                           << "b"
                                           << "[d]" << true;
+    // Cut one by one, a line like this one took hours.
+    QTest::newRow("200,000 groups on one line")
+        << "w" + QString(" [p]").repeated(200000) + " = x"
+        << "w"
+        << "x" << QStringList(200000, "[p]").join(", ") << true;
 }
 
 void TestCardLine::fields()
@@ -67,8 +73,9 @@ void TestCardLine::fields()
     QTEST(IsVocabula(line), "isCard");
 }
 
-// The card test reads a line without building its fields; it must agree with them on every
-// line made of the characters that matter to it, up to a length.
+// The card test reads a line without building its fields, and the groups are all cut in one
+// pass; both must agree with the plain readings on every line made of the characters that
+// matter to them, up to a length.
 void TestCardLine::cardTestAgreesWithFields_data()
 {
     QTest::addColumn<QString>("alphabet");
@@ -89,6 +96,13 @@ void TestCardLine::cardTestAgreesWithFields()
             line += alphabet[digit];
         const bool fieldsSayCard = !QuestionOf(line).isEmpty() && !AnswerOf(line).isEmpty();
         QVERIFY2(IsVocabula(line) == fieldsSayCard, qPrintable(line));
+        QString rest = line;
+        QString joined;
+        CutAllBrackets(rest, joined);
+        QString expectedRest = line;
+        QString expectedJoined;
+        cutBracketsOneByOne(expectedRest, expectedJoined);
+        QVERIFY2(rest == expectedRest && joined == expectedJoined, qPrintable(line));
         qsizetype i = 0;
         while (i < length && ++digits[i] == alphabet.size())
             digits[i++] = 0;

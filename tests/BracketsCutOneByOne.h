@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cards/CardLine.h"
+
+// Cuts the first bracket group again and again until one comes back empty: the plain reading
+// of cutting every group, slow on long lines, that CutAllBrackets must agree with.
+inline void cutBracketsOneByOne(QString& S, QString& Joined)
+{
+    Joined.clear();
+    for (QString inside;;) {
+        CutFirstBrackets(S, inside);
+        if (inside.isEmpty())
+            return;
+        if (!Joined.isEmpty())
+            Joined += QLatin1String(", ");
+        Joined += u'[' + inside + u']';
+    }
+}
