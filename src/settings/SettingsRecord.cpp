@@ -63,7 +63,19 @@ DataRecord defaultDataRecord()
     return record;
 }
 
-bool hasStoredGeometry(const DataRecord& record)
+std::optional<QRect> storedGeometry(const DataRecord& record, const QRect& desktop)
 {
-    return record.GeometryMark == StoredGeometryMark;
+    if (record.GeometryMark != StoredGeometryMark)
+        return std::nullopt;
+    const qint64 width = record.WindowWidth;
+    const qint64 height = record.WindowHeight;
+    if (width <= 0 || height <= 0 || width > desktop.width() || height > desktop.height())
+        return std::nullopt;
+    // The far edges are summed in 64 bits: stored fields may be anywhere in their range.
+    const qint64 left = record.WindowLeft;
+    const qint64 top = record.WindowTop;
+    if (left + width <= desktop.left() || left > desktop.right() || top + height <= desktop.top() ||
+        top > desktop.bottom())
+        return std::nullopt;
+    return QRect(record.WindowLeft, record.WindowTop, record.WindowWidth, record.WindowHeight);
 }

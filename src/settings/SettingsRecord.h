@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 
 // The learning settings of one mode. Booleans hold what the program means; the reserved
 // fields and the padding hold the bytes as read, so a save gives back what it was given.
@@ -133,4 +135,7 @@ inline constexpr qint32 StoredGeometryMark = 555;
 // interface, no stored geometry.
 DataRecord defaultDataRecord();
 
-bool hasStoredGeometry(const DataRecord& record);
+// The window's stored place, when the record holds one that fits the desktop: a size no larger
+// than the desktop and a place that shows some of the window. A damaged or foreign record must
+// not open the window off every screen or larger than all of them.
+std::optional<QRect> storedGeometry(const DataRecord& record, const QRect& desktop);

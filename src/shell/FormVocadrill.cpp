@@ -48,6 +48,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -274,9 +275,8 @@ void TFormVocadrill::ReadDataFile()
             m_topBar->cbLearning()->setCurrentIndex(m_record.LearningMode);
         }
         cbLearningChange(m_record.LearningMode);
-        if (hasStoredGeometry(m_record))
-            setGeometry(m_record.WindowLeft, m_record.WindowTop, m_record.WindowWidth,
-                        m_record.WindowHeight);
+        if (const auto place = storedGeometry(m_record, screen()->virtualGeometry()))
+            setGeometry(*place);
     }
     m_settings->SwitchShowRightToLeftCheckBox()->setChecked(m_record.ShowRightToLeftCheckBox);
     m_settings->SwitchShowIndicators()->setChecked(m_record.ShowIndicators);

@@ -164,6 +164,8 @@ private slots:
     void unreadableFileIsDiscarded();
     void geometryOnlyWithMark_data();
     void geometryOnlyWithMark();
+    void geometryOnlyOnTheDesktop_data();
+    void geometryOnlyOnTheDesktop();
     void reservedAndPaddingWrittenBackUnchanged();
     void writeFailureThrows();
 };
@@ -411,10 +413,44 @@ void TestSettingsRecord::geometryOnlyWithMark()
 
     DataRecord record = defaultDataRecord();
     QCOMPARE(readDataFile(path, record), SettingsFileStatus::Loaded);
-    QCOMPARE(hasStoredGeometry(record), geometry);
+    QCOMPARE(storedGeometry(record, QRect(-100, -100, 4000, 3000)).has_value(), geometry);
     QVERIFY(record.Settings == written.Settings);
     QVERIFY(record.Views == written.Views);
     QCOMPARE(record.LearningMode, written.LearningMode);
+}
+
+void TestSettingsRecord::geometryOnlyOnTheDesktop_data()
+{
+    constexpr int most = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<bool>("used");
+
+    QTest::newRow("inside") << QRect(100, 50, 800, 600) << true;
+    QTest::newRow("one pixel on the desktop") << QRect(-799, 1079, 800, 600) << true;
+    QTest::newRow("whole desktop") << QRect(0, 0, 1920, 1080) << true;
+    QTest::newRow("wider than the desktop") << QRect(0, 0, 1921, 600) << false;
+    QTest::newRow("left of it") << QRect(-800, 0, 800, 600) << false;
+    QTest::newRow("below it") << QRect(0, 1080, 800, 600) << false;
+    QTest::newRow("no size") << QRect(0, 0, 0, 600) << false;
+    QTest::newRow("far edge past the largest number") << QRect(most, most, 800, 600) << false;
+    QTest::newRow("least place") << QRect(least, least, 800, 600) << false;
+}
+
+void TestSettingsRecord::geometryOnlyOnTheDesktop()
+{
+    QFETCH(QRect, stored);
+    QFETCH(bool, used);
+    DataRecord record = defaultDataRecord();
+    record.GeometryMark = StoredGeometryMark;
+    record.WindowLeft = stored.left();
+    record.WindowTop = stored.top();
+    record.WindowWidth = stored.width();
+    record.WindowHeight = stored.height();
+    const std::optional<QRect> place = storedGeometry(record, QRect(0, 0, 1920, 1080));
+    QCOMPARE(place.has_value(), used);
+    if (used)
+        QCOMPARE(*place, stored);
 }
 
 void TestSettingsRecord::reservedAndPaddingWrittenBackUnchanged()
