@@ -423,34 +423,42 @@ void TestSettingsRecord::geometryOnlyOnTheDesktop_data()
 {
     constexpr int most = std::numeric_limits<int>::max();
     constexpr int least = std::numeric_limits<int>::min();
-    QTest::addColumn<QRect>("stored");
+    // The stored fields as numbers: a QRect cannot hold a place whose far edge overflows.
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
     QTest::addColumn<bool>("used");
 
-    QTest::newRow("inside") << QRect(100, 50, 800, 600) << true;
-    QTest::newRow("one pixel on the desktop") << QRect(-799, 1079, 800, 600) << true;
-    QTest::newRow("whole desktop") << QRect(0, 0, 1920, 1080) << true;
-    QTest::newRow("wider than the desktop") << QRect(0, 0, 1921, 600) << false;
-    QTest::newRow("left of it") << QRect(-800, 0, 800, 600) << false;
-    QTest::newRow("below it") << QRect(0, 1080, 800, 600) << false;
-    QTest::newRow("no size") << QRect(0, 0, 0, 600) << false;
-    QTest::newRow("far edge past the largest number") << QRect(most, most, 800, 600) << false;
-    QTest::newRow("least place") << QRect(least, least, 800, 600) << false;
+    QTest::newRow("inside") << 100 << 50 << 800 << 600 << true;
+    QTest::newRow("one pixel on the desktop") << -799 << 1079 << 800 << 600 << true;
+    QTest::newRow("whole desktop") << 0 << 0 << 1920 << 1080 << true;
+    QTest::newRow("wider than the desktop") << 0 << 0 << 1921 << 600 << false;
+    QTest::newRow("left of it") << -800 << 0 << 800 << 600 << false;
+    QTest::newRow("below it") << 0 << 1080 << 800 << 600 << false;
+    QTest::newRow("no size") << 0 << 0 << 0 << 600 << false;
+    QTest::newRow("far edge past the largest number") << most << most << 800 << 600 << false;
+    QTest::newRow("least place") << least << least << 800 << 600 << false;
+    QTest::newRow("largest size") << least << least << most << most << false;
 }
 
 void TestSettingsRecord::geometryOnlyOnTheDesktop()
 {
-    QFETCH(QRect, stored);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, width);
+    QFETCH(int, height);
     QFETCH(bool, used);
     DataRecord record = defaultDataRecord();
     record.GeometryMark = StoredGeometryMark;
-    record.WindowLeft = stored.left();
-    record.WindowTop = stored.top();
-    record.WindowWidth = stored.width();
-    record.WindowHeight = stored.height();
+    record.WindowLeft = left;
+    record.WindowTop = top;
+    record.WindowWidth = width;
+    record.WindowHeight = height;
     const std::optional<QRect> place = storedGeometry(record, QRect(0, 0, 1920, 1080));
     QCOMPARE(place.has_value(), used);
     if (used)
-        QCOMPARE(*place, stored);
+        QCOMPARE(*place, QRect(left, top, width, height));
 }
 
 void TestSettingsRecord::reservedAndPaddingWrittenBackUnchanged()
