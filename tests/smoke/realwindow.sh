@@ -39,10 +39,11 @@ stroke() {
     shift 2
     while [ $# -gt 0 ]; do
         xdotool mousemove --window "$window" "$1" "$2"
+        sleep 0.02
         shift 2
     done
     xdotool mouseup 1
-    sleep 0.4
+    sleep 0.8
 }
 stroke 380 450 395 420 410 390 425 360 440 330 455 300 470 330 485 360 500 390 515 420 530 450
 xdotool windowfocus --sync "$window" || true
@@ -75,7 +76,10 @@ saved="$work/program/Vocadrill/Words.txt"
 lines_after=$(grep -c $'\r$' "$saved")
 learnt=$(grep -c $'\r$' "$work/program/Vocadrill/Learnt/Learnt.txt" || true)
 progress=$(tr -d '\r' < "$work/program/Data/LearntNumbers.ini" | grep -c 'Words.txt=2$' || true)
+learntfile="$work/program/Vocadrill/Learnt/Learnt.txt"
+# The edited line is stored first; a later Next may draw it again and a Learnt throw it out.
+edited=$(cat "$saved" "$learntfile" | grep -c ' // edited'$'\r$' || true)
 first=$(head -n 1 "$saved" | tr -d '\r')
-echo "dictionary lines: $lines_before -> $lines_after; learnt lines: $learnt; progress entries: $progress; first line: $first"
+echo "dictionary lines: $lines_before -> $lines_after; learnt lines: $learnt; progress entries: $progress; edited lines: $edited; first line: $first"
 [ "$lines_after" -eq $((lines_before - 2)) ] && [ "$learnt" -eq 2 ] && [ "$progress" -eq 1 ] &&
-    [[ "$first" == *" // edited" ]]
+    [ "$edited" -eq 1 ] && { [[ "$first" == *" // edited" ]] || grep -q ' // edited'$'\r$' "$learntfile"; }
