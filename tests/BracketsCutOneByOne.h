@@ -16,3 +16,15 @@ inline void cutBracketsOneByOne(QString& S, QString& Joined)
         Joined += u'[' + inside + u']';
     }
 }
+
+// Whether CutAllBrackets leaves the same text and joins the same groups as the plain reading.
+inline bool cutsAgree(const QString& line)
+{
+    QString rest = line;
+    QString joined;
+    CutAllBrackets(rest, joined);
+    QString expectedRest = line;
+    QString expectedJoined;
+    cutBracketsOneByOne(expectedRest, expectedJoined);
+    return rest == expectedRest && joined == expectedJoined;
+}
