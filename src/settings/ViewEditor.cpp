@@ -1,5 +1,6 @@
 #include "settings/ViewEditor.h"
 
+#include "settings/CardTextLabel.h"
 #include "settings/ColorPanel.h"
 #include "settings/PresetTile.h"
 #include "settings/PreviewZoom.h"
@@ -22,12 +23,8 @@ namespace {
 
 QLabel* previewText(const char* name, const char* text, Qt::Alignment alignment, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(alignment);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QLabel* label = cardTextLabel(name, alignment, parent);
+    label->setText(QString::fromLatin1(text));
     return label;
 }
 

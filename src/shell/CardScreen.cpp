@@ -2,6 +2,7 @@
 
 #include "engine/CardDisplay.h"
 #include "settings/Backgrounds.h"
+#include "settings/CardTextLabel.h"
 #include "settings/SettingsRecord.h"
 #include "settings/TiledPanel.h"
 
@@ -10,17 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel* cardText(const char* name, Qt::Alignment alignment, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(alignment);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return label;
-}
 
 QColor colourOf(quint32 argb)
 {
@@ -45,23 +35,23 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     m_question->setObjectName(QStringLiteral("recQuestion"));
     auto* top = new QVBoxLayout(m_question);
     top->addStretch();
-    m_textQuestion.label = cardText("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
+    m_textQuestion.label = cardTextLabel("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
     top->addWidget(m_textQuestion.label);
 
     m_answer = new TiledPanel(this);
     m_answer->setObjectName(QStringLiteral("recAnswer"));
     auto* bottom = new QVBoxLayout(m_answer);
-    m_textAnswer.label = cardText("TextAnswer", Qt::AlignHCenter | Qt::AlignTop, m_answer);
+    m_textAnswer.label = cardTextLabel("TextAnswer", Qt::AlignHCenter | Qt::AlignTop, m_answer);
     bottom->addWidget(m_textAnswer.label);
     bottom->addStretch();
     auto* lowest = new QHBoxLayout;
-    m_indicator = cardText("TextIndicator", Qt::AlignLeft | Qt::AlignBottom, m_answer);
+    m_indicator = cardTextLabel("TextIndicator", Qt::AlignLeft | Qt::AlignBottom, m_answer);
     m_indicator->setWordWrap(false);
     m_indicator->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_indicator->hide();
     lowest->addWidget(m_indicator);
     lowest->addStretch();
-    m_textPhonetic.label = cardText("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
+    m_textPhonetic.label = cardTextLabel("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
     lowest->addWidget(m_textPhonetic.label, 1);
     bottom->addLayout(lowest);
 
