@@ -38,7 +38,7 @@ public:
     bool waitAfterZoomRunning() override { return false; }
     void restartGesture() override {}
     void hideActions() override {}
-    void showDictionaries(bool) override {}
+    void showDictionaries() override {}
 };
 
 // An engine over one dictionary, with extra entries in its table of shown cards.

@@ -1,6 +1,7 @@
 #include "cards/DictionaryBackups.h"
 
 #include "cards/FileError.h"
+#include "cards/FileNames.h"
 #include "cards/TextFile.h"
 
 #include <QDir>
@@ -47,7 +48,7 @@ void DictionaryBackups::beforeRewrite(const QString& dictPath)
     const QString stem = m_folder + u'/' + name + u' ' + m_clock().toString(stampFormat);
     QString target = stem + QLatin1String(".txt");
     for (int n = 2; QFileInfo::exists(target); ++n)
-        target = QStringLiteral("%1 (%2).txt").arg(stem).arg(n);
+        target = NumberedTxtName(stem, n);
     TextFile::copyFile(dictPath, target);
     m_done.insert(key);
 

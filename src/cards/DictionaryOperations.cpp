@@ -19,7 +19,7 @@ QString FreeCopyPath(const QString& dictPath, const QString& dictDir)
 {
     const QString base = dictDir + u'/' + BareFileName(dictPath);
     for (int n = 1;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2).txt").arg(base).arg(n);
+        const QString candidate = NumberedTxtName(base, n);
         if (!QFileInfo::exists(candidate))
             return candidate;
     }

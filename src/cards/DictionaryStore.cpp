@@ -82,7 +82,12 @@ DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
     MyDictSL.EndUpdate();
     m_dictModified = false;
 
-    return {MyDictSL.isEmpty() && ShowWarningAndZero, fileName};
+    return {MyDictSL.isEmpty() && ShowWarningAndZero};
+}
+
+QString DictionaryStore::openFileName() const
+{
+    return MyDictPath.isEmpty() ? QString() : fileNameOf(MyDictPath);
 }
 
 QStringList DictionaryStore::MergedLearntList() const

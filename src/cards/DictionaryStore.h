@@ -30,8 +30,6 @@ public:
     {
         // The file holds no card line, and the caller asked to be told.
         bool noProperLines = false;
-        // The file name of the list item to select; empty leaves the selection as it is.
-        QString selectFileName;
     };
 
     struct DictList
@@ -73,6 +71,8 @@ public:
     void IniDelete();
 
     Counters counters() const;
+    // The file name of the open dictionary, or empty when none is open.
+    QString openFileName() const;
 
     StringList MyDictSL;
     StringList LearntSL;

@@ -42,3 +42,8 @@ QStringList& NamesWithoutExt(QStringList& List)
     }
     return List;
 }
+
+QString NumberedTxtName(const QString& stem, int n)
+{
+    return stem + QLatin1String(" (") + QString::number(n) + QLatin1String(").txt");
+}

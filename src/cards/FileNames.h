@@ -11,5 +11,8 @@ QString BareFileName(const QString& Path);
 // run, letter case ignored), in name order.
 QStringList ListFiles(const QString& Folder, const QString& Pattern);
 
+// stem + " (n).txt", built in one pass, so a "%1" in the stem stays as it is.
+QString NumberedTxtName(const QString& stem, int n);
+
 // Replaces every path by its file name without the last extension, whatever that is.
 QStringList& NamesWithoutExt(QStringList& List);

@@ -2,7 +2,7 @@
 
 #include "cards/CardLine.h"
 
-IniFile IniFile::fromLines(const QStringList& lines)
+IniFile IniFile::fromLines(const QStringList& lines, QStringView leadingSection)
 {
     IniFile ini;
     qsizetype current = -1;
@@ -19,8 +19,12 @@ IniFile IniFile::fromLines(const QStringList& lines)
             }
             continue;
         }
-        if (current < 0)
+        if (current < 0 && leadingSection.isEmpty())
             continue;
+        if (current < 0) {
+            current = ini.m_sections.size();
+            ini.m_sections.append({leadingSection.toString(), {}});
+        }
         QList<Line>& entries = ini.m_sections[current].lines;
         const qsizetype separator = line.indexOf(u'=');
         if (separator < 0)

@@ -14,13 +14,14 @@ class IniFile
 {
 public:
     // Reads the lines of a file. Every line is trimmed; empty lines, lines starting with ";"
-    // and lines before the first section are dropped. A section met again continues the first
-    // one. In an entry the key and the value are trimmed separately; a line without "=" stays
-    // in its section, trimmed.
-    static IniFile fromLines(const QStringList& lines);
+    // and lines before the first section are dropped, or, when leadingSection is given, read
+    // as that section's. A section met again continues the first one. In an entry the key and
+    // the value are trimmed separately; a line without "=" stays in its section, trimmed.
+    static IniFile fromLines(const QStringList& lines, QStringView leadingSection = {});
     // For every section: "[name]", its lines as "key=value", then an empty line.
     QStringList toLines() const;
 
+    bool hasSection(QStringView name) const { return sectionIndex(name) >= 0; }
     // The value of the first entry key in section.
     std::optional<QString> value(QStringView section, QStringView key) const;
     // Removes the first entry key of section, if there is one.

@@ -42,11 +42,35 @@ int integerOf(const QString& text)
     return ok ? value : 0;
 }
 
+// The store's text. Bytes that break the encoding of the store's mark are read again in the
+// 8-bit page without the mark, so that the first line is still the section's header.
+QString storeText(const QString& storePath)
+{
+    const QByteArray bytes = TextFile::readBytes(storePath);
+    bool failed = false;
+    const QString text = TextFile::decode(bytes, programLegacyEncoding(), &failed);
+    if (!failed)
+        return text;
+    QByteArrayView unmarked(bytes);
+    for (const char* mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        if (unmarked.startsWith(mark)) {
+            unmarked = unmarked.sliced(qstrlen(mark));
+            break;
+        }
+    }
+    return TextFile::decodeForced(unmarked, programLegacyEncoding());
+}
+
+// A store whose section cannot be found (its header damaged, say) still holds the learner's
+// counts: the lines before its first section are read as the section's, so that no rewrite
+// drops them.
 IniFile readStore(const QString& storePath)
 {
     if (!QFileInfo::exists(storePath))
         return {};
-    return IniFile::fromLines(TextFile::readLines(storePath));
+    const QStringList lines = TextFile::splitLines(storeText(storePath));
+    IniFile store = IniFile::fromLines(lines);
+    return store.hasSection(section) ? store : IniFile::fromLines(lines, section);
 }
 
 // Removes up to three entries of the key, so that repeated entries do not pile up.

@@ -1,6 +1,7 @@
 #include "cards/TextImport.h"
 
 #include "cards/FileError.h"
+#include "cards/FileNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,7 +27,7 @@ QString freeTarget(const QString& pickedPath, const QString& dictDir)
     const QString stem = QDir(dictDir).filePath(baseName(pickedPath));
     QString candidate = stem + QLatin1String(".txt");
     for (int n = 1; QFileInfo::exists(candidate); ++n)
-        candidate = QStringLiteral("%1 (%2).txt").arg(stem).arg(n);
+        candidate = NumberedTxtName(stem, n);
     return candidate;
 }
 

@@ -73,8 +73,8 @@ public:
     virtual ~Screens() = default;
     // Hides the actions overlay recActions.
     virtual void hideActions() = 0;
-    // Brings the Dictionaries tab to the front, leaving full-screen mode first when asked.
-    virtual void showDictionaries(bool leaveFullScreen) = 0;
+    // Brings the Dictionaries tab to the front, leaving full-screen mode first.
+    virtual void showDictionaries() = 0;
 };
 
 struct EnginePorts

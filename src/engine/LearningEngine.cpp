@@ -32,7 +32,7 @@ void LearningEngine::MyNext(bool TakeFirstLine)
     if (m_pausing)
         return;
     if (m_store.MyDictPath.isEmpty()) {
-        askForDictionary(true);
+        askForDictionary();
         return;
     }
     m_ports.screens.hideActions();
@@ -52,9 +52,10 @@ void LearningEngine::MyNext(bool TakeFirstLine)
 
     const StringList& dict = m_store.MyDictSL;
     if (dict.isEmpty()) {
-        askForDictionary(false);
+        askForDictionary();
         return;
     }
+    m_thrownOut = false;
     if (TakeFirstLine) {
         setCurrentLine(dict.at(0));
     } else {
@@ -115,9 +116,10 @@ void LearningEngine::Learnt0()
     if (m_ports.input.waitAfterZoomRunning())
         return;
     m_ports.input.restartGesture();
-    // In automatic mode a card thrown out stays on screen, its other side revealed; only a card
-    // whose line is still in the dictionary is counted, so it is never counted twice.
-    if (DictionaryLines::indexOfExactLine(m_store.MyDictSL, CurrentLine()) >= 0) {
+    // The card on screen is counted, also when Swap or Sort has changed its line since it was
+    // drawn; in automatic mode a card thrown out stays on screen, its other side revealed, and a
+    // Learnt on it then counts nothing.
+    if (!m_thrownOut) {
         m_store.LearntSL.append(CurrentLine());
         setLearntNumber(m_store.LearntNumber + 1);
     }
@@ -169,6 +171,7 @@ void LearningEngine::Delete0()
     const qsizetype index = DictionaryLines::indexOfExactLine(m_store.MyDictSL, line);
     if (index >= 0)
         DictionaryLines::removeLine(m_store.MyDictSL, index);
+    m_thrownOut = true;
     m_shownCards.remove(line);
     if (settings().Vibration)
         m_ports.sound.Vibrate(m_store.paths().SoundPath);
@@ -242,6 +245,9 @@ void LearningEngine::SettingsChanged()
 {
     m_display.updateCheckBoxes();
     m_automatic.followInterval(settings());
+    // The phonetic line of the card on screen follows "Show phonetic" of the mode at once.
+    if (!m_display.nothingShown())
+        m_display.ShowT();
     m_display.DoIndicator();
 }
 
@@ -322,10 +328,11 @@ void LearningEngine::setLearntNumber(qint32 number)
 }
 
 // No card to learn: the automatic run stops, as it does whenever the Play tab is left, so that
-// its ticks do not pile up message boxes; then the Dictionaries tab and the message.
-void LearningEngine::askForDictionary(bool leaveFullScreen)
+// its ticks do not pile up message boxes; then the Dictionaries tab, out of full-screen mode so
+// that the learner sees it, and the message.
+void LearningEngine::askForDictionary()
 {
     setAutomatic(false);
-    m_ports.screens.showDictionaries(leaveFullScreen);
+    m_ports.screens.showDictionaries();
     m_ports.messages.showModal(m_ports.messages.text(Message::SelectDictionaryToLearn));
 }

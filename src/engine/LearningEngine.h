@@ -68,8 +68,8 @@ public:
     // After a change of the switches "Show indicators", "Show Phonetic checkbox" and "Show
     // RightToLeft checkbox".
     void SwitchesChanged();
-    // After a change of the settings or of the learning mode: the check boxes, the indicator
-    // and the automatic pace follow the record.
+    // After a change of the settings or of the learning mode: the check boxes, the phonetic
+    // line, the indicator and the automatic pace follow the record.
     void SettingsChanged();
 
 signals:
@@ -88,7 +88,7 @@ private:
     void showHint();
     void askSide();
     void setLearntNumber(qint32 number);
-    void askForDictionary(bool leaveFullScreen);
+    void askForDictionary();
 
     DataRecord& m_record;
     DictionaryStore& m_store;
@@ -102,6 +102,8 @@ private:
 
     // The side MyNext asked of the card on screen, for Side learnt with both sides on display.
     AskedSide m_askedSide = AskedSide::None;
+    // The card on screen has been thrown out by Learnt or Delete.
+    bool m_thrownOut = false;
     // The hint's pause is running: actions arriving meanwhile are dropped, not nested.
     bool m_pausing = false;
 };

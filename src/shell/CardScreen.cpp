@@ -6,6 +6,7 @@
 #include "settings/SettingsRecord.h"
 #include "settings/TiledPanel.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -105,8 +106,33 @@ void CardScreen::GetView(TView& view) const
     read(m_textPhonetic, view.PSize, view.PColor, view.PStyles);
 }
 
+// A step is taken only while every text stays readable and each half still holds its texts:
+// the question's line in the upper half, the answer's and the transcription's lines in the
+// lower one.
+bool CardScreen::zoomKeepsTextsReadable(double factor) const
+{
+    const auto lineHeight = [factor](const TextLook& text) {
+        QFont font = text.label->font();
+        font.setPixelSize(qMax(1, qRound(text.size * factor)));
+        return QFontMetrics(font).height();
+    };
+    const auto room = [](const TiledPanel* half) {
+        return half->contentsRect().marginsRemoved(half->layout()->contentsMargins()).height();
+    };
+    if (factor < 1) {
+        for (const TextLook* text : {&m_textQuestion, &m_textAnswer, &m_textPhonetic})
+            if (text->size * factor < SmallestTextPixels)
+                return false;
+        return true;
+    }
+    return lineHeight(m_textQuestion) <= room(m_question) &&
+           lineHeight(m_textAnswer) + lineHeight(m_textPhonetic) <= room(m_answer);
+}
+
 void CardScreen::scaleFonts(double factor)
 {
+    if (!zoomKeepsTextsReadable(factor))
+        return;
     for (TextLook* text : {&m_textQuestion, &m_textAnswer, &m_textPhonetic}) {
         const QPalette palette = text->label->palette();
         applyFont(*text, text->size * factor, palette.color(QPalette::WindowText).rgba(),

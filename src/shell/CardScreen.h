@@ -18,13 +18,17 @@ public:
 
     TiledPanel* recQuestion() const { return m_question; }
     TiledPanel* recAnswer() const { return m_answer; }
+    QLabel* TextIndicator() const { return m_indicator; }
 
     void showCard(const CardView& view);
     void SetView(const TView& view);
     // The halves' fills and the texts' fonts into view; other fields keep their values.
     void GetView(TView& view) const;
-    // Zooms the three texts by a factor, as a pinch does.
+    // Zooms the three texts by a factor, as a pinch does; a step that would make a text
+    // smaller than SmallestTextPixels or too large for its half is not taken.
     void scaleFonts(double factor);
+
+    static constexpr double SmallestTextPixels = 12;
 
 private:
     struct TextLook
@@ -32,6 +36,7 @@ private:
         QLabel* label = nullptr;
         float size = 0;
     };
+    bool zoomKeepsTextsReadable(double factor) const;
     void applyFont(TextLook& text, double size, quint32 colour, quint8 styles);
     static quint8 stylesOf(const QFont& font);
 

@@ -3,10 +3,12 @@
 #include "shell/ActionList.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -57,6 +59,12 @@ DictionariesTab::DictionariesTab(ActionList& actions, QWidget* parent)
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         emit itemDoubleClicked(item->data(FileNameRole).toString());
     });
+    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        // A press opens its item when it is released over it, as a click.
+        if (item && !m_pointerDown)
+            emit itemChosen(item->data(FileNameRole).toString());
+    });
+    m_list->viewport()->installEventFilter(this);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &DictionariesTab::selectionChanged);
     connect(&actions, &ActionList::retranslated, this, &DictionariesTab::retranslate);
     retranslate();
@@ -71,31 +79,59 @@ void DictionariesTab::retranslate()
         learntNow->setText(tr("Learnt Now"));
 }
 
-void DictionariesTab::setItems(const QList<DictionaryStore::DictItem>& items)
+void DictionariesTab::setItems(const QList<DictionaryStore::DictItem>& items,
+                               const QString& openFileName)
 {
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    for (const auto& entry : items) {
-        auto* item = new QListWidgetItem(entry.name, m_list);
-        item->setData(FileNameRole, entry.fileName);
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        for (const auto& entry : items) {
+            auto* item = new QListWidgetItem(entry.name, m_list);
+            item->setData(FileNameRole, entry.fileName);
+        }
+    }
+    setOpen(openFileName);
+}
+
+void DictionariesTab::setOpen(const QString& fileName)
+{
+    m_open = fileName;
+    highlightOpen();
+}
+
+void DictionariesTab::highlightOpen()
+{
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clearSelection();
+        m_list->setCurrentItem(nullptr);
+        for (int i = 0; i < m_list->count() && !m_open.isEmpty(); ++i) {
+            if (m_list->item(i)->data(FileNameRole).toString() == m_open) {
+                m_list->setCurrentRow(i);
+                break;
+            }
+        }
     }
     emit selectionChanged();
 }
 
-void DictionariesTab::select(const QString& fileName)
+// A press that moves the highlight opens nothing until its release: released over the item it
+// is a click, anywhere else the highlight goes back to the open dictionary.
+bool DictionariesTab::eventFilter(QObject* watched, QEvent* event)
 {
-    for (int i = 0; i < m_list->count(); ++i) {
-        if (m_list->item(i)->data(FileNameRole).toString() == fileName) {
-            m_list->setCurrentRow(i);
-            return;
+    if (watched == m_list->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            m_pointerDown = true;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            m_pointerDown = false;
+            QTimer::singleShot(0, this, [this] {
+                if (selectedFileName() != m_open)
+                    highlightOpen();
+            });
         }
     }
-}
-
-void DictionariesTab::clearSelection()
-{
-    m_list->clearSelection();
-    m_list->setCurrentItem(nullptr);
+    return QWidget::eventFilter(watched, event);
 }
 
 QString DictionariesTab::selectedFileName() const

@@ -10,6 +10,7 @@
 #include "engine/CardEdits.h"
 #include "engine/LearningEngine.h"
 #include "engine/SessionClock.h"
+#include "engine/SettingChoices.h"
 #include "settings/BackgroundPictureFile.h"
 #include "settings/Backgrounds.h"
 #include "settings/FormOpenPictureDialog.h"
@@ -239,8 +240,7 @@ void TFormVocadrill::FormCreate(const Folders& folders)
     ReadDataFile();
 
     const DictionaryStore::DictList list = m_store->LoadDictionaries();
-    m_dictionaries->setItems(list.items);
-    m_dictionaries->select(list.load.selectFileName);
+    m_dictionaries->setItems(list.items, m_store->openFileName());
     ShowBackgrounds();
     m_card->SetView(m_record.Views[LearningMode()]);
     m_store->FirstDictLoad = false;
@@ -360,8 +360,12 @@ void TFormVocadrill::connectState()
     // The learning mode and the settings screen.
     connect(bar->cbLearning(), &QComboBox::currentIndexChanged, this,
             &TFormVocadrill::cbLearningChange);
-    connect(bar, &TopBar::learningPopup, this,
-            [this] { m_card->GetView(m_record.Views[LearningMode()]); });
+    // After a choice the keys go to the card screen (or the open tab) again, so that an arrow
+    // key never switches the mode unseen.
+    connect(bar->cbLearning(), &QComboBox::activated, this, [this] {
+        QWidget* screen = m_gestures->isVisible() ? m_gestures : m_tabs->currentWidget();
+        screen->setFocus(Qt::OtherFocusReason);
+    });
     connect(m_settings, &SettingsScreen::delaySelected, this,
             [this] { m_engine->SettingsChanged(); });
     connect(m_settings, &SettingsScreen::showPhoneticRefreshed, this,
@@ -385,10 +389,9 @@ void TFormVocadrill::connectState()
         m_engine->setPhoneticTicked(ticked);
         m_settings->SettingsToPbs(m_record.Settings[LearningMode()]);
     });
-    connect(m_gestures->btLearntNumber, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { m_engine->btLearntNumberClick(); }); });
     connect(m_status->TextLearnt, &ClickableText::clicked, this,
             [this] { runGuarded(this, [this] { m_engine->btLearntNumberClick(); }); });
+    m_gestures->followIndicator(m_card->TextIndicator());
     connect(m_gestures->btIndicatorColor, &QPushButton::clicked, this,
             [this] { m_engine->btIndicatorColorClick(); });
 
@@ -396,6 +399,9 @@ void TFormVocadrill::connectState()
     connect(m_tabs, &QTabWidget::currentChanged, this, &TFormVocadrill::TabControl1Paint);
     connect(m_dictionaries, &DictionariesTab::itemClicked, this,
             &TFormVocadrill::TextListBoxItemClick);
+    // Opened after the list has finished moving its highlight.
+    connect(m_dictionaries, &DictionariesTab::itemChosen, this, &TFormVocadrill::openFromList,
+            Qt::QueuedConnection);
     connect(m_dictionaries, &DictionariesTab::itemDoubleClicked, this,
             [this] { m_tabs->setCurrentWidget(m_tbPlay); });
     connect(m_dictionaries, &DictionariesTab::selectionChanged, this,
@@ -414,7 +420,7 @@ void TFormVocadrill::connectState()
     });
 
     // The back step, whichever control has the focus.
-    for (const QKeySequence key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Back)}) {
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Back)}) {
         auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, &TFormVocadrill::GoBack);
@@ -520,13 +526,15 @@ bool TFormVocadrill::eventFilter(QObject* watched, QEvent* event)
 }
 
 // The layers over the tabs cover the whole window; the gesture layer covers the card screen
-// and the status line, or everything in full-screen mode.
+// alone, so that the status line under it keeps its own clicks, or everything in full-screen
+// mode.
 void TFormVocadrill::layoutOverlays()
 {
     const QRect all = m_main->rect();
     m_fullScreen->setGeometry(all);
-    const int top = isFullScreen0() ? 0 : m_tbPlay->mapTo(m_main, QPoint(0, 0)).y();
-    m_gestures->setGeometry(1, top, all.width() - 1, all.height() - top);
+    const QRect card = isFullScreen0() ? all : QRect(m_tbPlay->mapTo(m_main, QPoint(0, 0)),
+                                                     m_tbPlay->size());
+    m_gestures->setGeometry(card.adjusted(1, 0, 0, 0));
     for (QWidget* panel : overlayPanels())
         panel->setGeometry(all);
 }
@@ -588,10 +596,16 @@ void TFormVocadrill::showCard()
     m_gestures->cbPhonetic->setChecked(view.phoneticTicked);
 }
 
+// The record's mode follows the list at once, so that the engine, the settings screen and the
+// card screen all read the chosen mode's settings and view from the next event on. The view of
+// the mode left keeps its zoomed text sizes.
 void TFormVocadrill::cbLearningChange(int index)
 {
     if (index < 0 || index >= ModeCount)
         return;
+    if (m_record.LearningMode != index)
+        m_card->GetView(currentView(m_record));
+    m_record.LearningMode = index;
     m_settings->loadMode(index);
     m_card->SetView(m_record.Views[index]);
     ShowBackgrounds();
@@ -600,20 +614,25 @@ void TFormVocadrill::cbLearningChange(int index)
 
 void TFormVocadrill::TextListBoxItemClick(const QString& fileName)
 {
-    m_engine->ClearAll();
-    openDictionaryResult(fileName, true);
+    openFromList(fileName);
     if (m_listDoubleClick->click())
         m_tabs->setCurrentWidget(m_tbPlay);
 }
 
+void TFormVocadrill::openFromList(const QString& fileName)
+{
+    m_engine->ClearAll();
+    openDictionaryResult(fileName, true);
+}
+
+// Whether or not the dictionary opened, the list then highlights the one that is open.
 void TFormVocadrill::openDictionaryResult(const QString& fileName, bool warn)
 {
-    runGuarded(this, [&] {
-        const DictionaryStore::LoadResult result = m_store->LoadMyDict(fileName, warn);
-        if (result.noProperLines)
-            MessageBoxes::showMessage(this, messageText("msThereAreNoProperLinesInThisFile"));
-        m_dictionaries->select(result.selectFileName);
-    });
+    bool noProperLines = false;
+    runGuarded(this, [&] { noProperLines = m_store->LoadMyDict(fileName, warn).noProperLines; });
+    m_dictionaries->setOpen(m_store->openFileName());
+    if (noProperLines)
+        MessageBoxes::showMessage(this, messageText("msThereAreNoProperLinesInThisFile"));
 }
 
 void TFormVocadrill::Enables0Execute()
@@ -623,9 +642,11 @@ void TFormVocadrill::Enables0Execute()
         action(QLatin1String(name))->setEnabled(selected);
 }
 
+// The message stands over everything, full-screen mode included; it takes no pointer input.
 void TFormVocadrill::MyMessage(const QString& TheMessage)
 {
     m_messagePanel->MyMessage(TheMessage);
+    m_messagePanel->raise();
 }
 
 QString TFormVocadrill::messageText(const QString& labelName) const
@@ -730,14 +751,14 @@ void TFormVocadrill::Copy00Execute()
     m_store->SaveDictionaryIfModified();
     CopyDictionaryFile(m_store->MyDictPath, m_paths.DictDir);
     const DictionaryStore::DictList list = m_store->LoadDictionaries();
-    m_dictionaries->setItems(list.items);
-    m_dictionaries->clearSelection();
-    m_dictionaries->select(list.load.selectFileName);
+    m_dictionaries->setItems(list.items, m_store->openFileName());
 }
 
 void TFormVocadrill::Delete00Execute()
 {
-    if (!MessageBoxes::askYesNo(this, messageText("msAreYouSure")))
+    // The question names the dictionary it deletes, on a line of its own.
+    if (!MessageBoxes::askYesNo(this, messageText("msAreYouSure") + u'\n' +
+                                          m_store->counters().dictName))
         return;
     QFile file(m_store->MyDictPath);
     if (!file.remove())
@@ -752,7 +773,7 @@ void TFormVocadrill::Delete00Execute()
     }
     m_store->MyDictPath.clear();
     const DictionaryStore::DictList list = m_store->LoadDictionaries();
-    m_dictionaries->setItems(list.items);
+    m_dictionaries->setItems(list.items, m_store->openFileName());
     m_store->MyDictSL.BeginUpdate();
     m_store->MyDictSL.clear();
     m_status->TextLearnt->setText(QStringLiteral("0"));
@@ -793,11 +814,10 @@ void TFormVocadrill::FromFile0Execute()
 void TFormVocadrill::openImportedDictionary(const QString& path)
 {
     const DictionaryStore::DictList list = m_store->LoadDictionaries();
-    m_dictionaries->setItems(list.items);
-    m_dictionaries->select(list.load.selectFileName);
+    m_dictionaries->setItems(list.items, m_store->openFileName());
     m_engine->ClearAll();
     const DictionaryStore::LoadResult result = m_store->LoadMyDict(path, true);
-    m_dictionaries->select(result.selectFileName);
+    m_dictionaries->setOpen(m_store->openFileName());
     if (result.noProperLines)
         MessageBoxes::showMessage(this, messageText("msThereAreNoProperLinesInThisFile"));
 }

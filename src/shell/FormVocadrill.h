@@ -116,6 +116,7 @@ private:
 
     void cbLearningChange(int index);
     void TextListBoxItemClick(const QString& fileName);
+    void openFromList(const QString& fileName);
     void openDictionaryResult(const QString& fileName, bool warn);
     void Enables0Execute();
 

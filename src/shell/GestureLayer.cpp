@@ -3,22 +3,8 @@
 #include "shell/AutoLamp.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QPushButton>
-
-namespace {
-
-QPushButton* invisibleButton(const char* name, QSize size, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFixedSize(size);
-    button->setFlat(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
-    return button;
-}
-
-} // namespace
 
 GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
 {
@@ -30,8 +16,22 @@ GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
     cbPhonetic->setObjectName(QStringLiteral("cbPhonetic"));
     lamp = new AutoLamp(QStringLiteral("CircleAuto11"), QStringLiteral("CircleAuto22"), this);
     lamp->hide();
-    btLearntNumber = invisibleButton("btLearntNumber", {25, 29}, this);
-    btIndicatorColor = invisibleButton("btIndicatorColor", {16, 17}, this);
+    btIndicatorColor = new QPushButton(this);
+    btIndicatorColor->setObjectName(QStringLiteral("btIndicatorColor"));
+    btIndicatorColor->setFlat(true);
+    btIndicatorColor->setFocusPolicy(Qt::NoFocus);
+    btIndicatorColor->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
+    btIndicatorColor->hide();
+}
+
+// The indicator moves with its halves and with the card screen, which full-screen mode lays
+// into another parent: every one of them is watched.
+void GestureLayer::followIndicator(QWidget* indicator)
+{
+    m_indicator = indicator;
+    for (QWidget* widget = indicator; widget && !widget->isWindow(); widget = widget->parentWidget())
+        widget->installEventFilter(this);
+    placeIndicatorButton();
 }
 
 void GestureLayer::resizeEvent(QResizeEvent*)
@@ -41,6 +41,35 @@ void GestureLayer::resizeEvent(QResizeEvent*)
     cbRightToLeft->move(4, 4);
     cbPhonetic->move(4, 8 + cbRightToLeft->height());
     lamp->move(width() - lamp->width() - 6, 6);
-    btLearntNumber->move(width() - btLearntNumber->width(), height() - btLearntNumber->height());
-    btIndicatorColor->move(0, height() - btIndicatorColor->height());
+    placeIndicatorButton();
+}
+
+void GestureLayer::moveEvent(QMoveEvent*)
+{
+    placeIndicatorButton();
+}
+
+bool GestureLayer::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ParentChange:
+        placeIndicatorButton();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GestureLayer::placeIndicatorButton()
+{
+    if (!m_indicator)
+        return;
+    btIndicatorColor->setGeometry(
+        QRect(mapFromGlobal(m_indicator->mapToGlobal(QPoint(0, 0))), m_indicator->size()));
+    btIndicatorColor->setVisible(m_indicator->isVisibleTo(m_indicator->window()));
 }

@@ -7,8 +7,8 @@ class QCheckBox;
 class QPushButton;
 
 // The transparent layer over the card screen that takes its pointer input. On it lie the card
-// screen's two check boxes, the full-screen copy of the automatic-mode lamp and two invisible
-// buttons over the learnt count and the indicator.
+// screen's two check boxes, the full-screen copy of the automatic-mode lamp and an invisible
+// button over the counters indicator.
 class GestureLayer : public QWidget
 {
     Q_OBJECT
@@ -16,12 +16,22 @@ class GestureLayer : public QWidget
 public:
     explicit GestureLayer(QWidget* parent);
 
+    // btIndicatorColor lies over this indicator wherever the card screen draws it, and only
+    // while it is shown.
+    void followIndicator(QWidget* indicator);
+
     QCheckBox* cbRightToLeft;
     QCheckBox* cbPhonetic;
     AutoLamp* lamp;
-    QPushButton* btLearntNumber;
     QPushButton* btIndicatorColor;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeIndicatorButton();
+
+    QWidget* m_indicator = nullptr;
 };

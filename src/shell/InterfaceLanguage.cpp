@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace {
 
@@ -94,13 +96,28 @@ constexpr Row russianTable[] = {
     {"Show Phonetic checkbox", "Показать галочку Транскрипции"},
 };
 
+// Texts added to the window since the table above was drawn up.
+constexpr Row addedRussianRows[] = {
+    {"Your changes could not be saved. Close anyway?",
+     "Не удалось сохранить изменения. Всё равно закрыть?"},
+};
+
 } // namespace
 
 InterfaceLanguage::InterfaceLanguage(QObject* parent) : QTranslator(parent)
 {
-    m_russian.reserve(std::size(russianTable));
-    for (const Row& row : russianTable)
-        m_russian.insert(QString::fromUtf8(row.english), QString::fromUtf8(row.russian));
+    m_russian.reserve(std::size(russianTable) + std::size(addedRussianRows));
+    const auto add = [this](const auto& table) {
+        for (const Row& row : table)
+            m_russian.insert(QString::fromUtf8(row.english), QString::fromUtf8(row.russian));
+    };
+    add(russianTable);
+    add(addedRussianRows);
+    // Qt's own texts (the buttons of message boxes and file dialogs) from the distribution's
+    // translations; without them those texts stay English.
+    (void)m_qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"),
+                           QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 bool InterfaceLanguage::select(const QString& name)
@@ -111,10 +128,14 @@ bool InterfaceLanguage::select(const QString& name)
     if (russian == m_russianSelected)
         return true;
     m_russianSelected = russian;
-    if (russian)
+    // The program's table is installed last, so that it is asked before Qt's own.
+    if (russian) {
+        QCoreApplication::installTranslator(&m_qtRussian);
         QCoreApplication::installTranslator(this);
-    else
+    } else {
         QCoreApplication::removeTranslator(this);
+        QCoreApplication::removeTranslator(&m_qtRussian);
+    }
     // The application posts the language change to its windows; deliver it now, so that every
     // text, the message labels included, reads in the new language when select() returns.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

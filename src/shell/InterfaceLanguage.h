@@ -5,7 +5,7 @@
 #include <QTranslator>
 
 // The interface language: English, the texts the window is written with, or Russian, from the
-// program's English-to-Russian table. Selecting a language installs or removes this translator
+// program's English-to-Russian table and, for Qt's own dialogs, Qt's Russian translations. Selecting a language installs or removes this translator
 // on the application, which sends QEvent::LanguageChange to every widget; widgets set their texts
 // with tr() from the English source and set them again on that event.
 class InterfaceLanguage : public QTranslator
@@ -32,5 +32,6 @@ public:
 
 private:
     QHash<QString, QString> m_russian;
+    QTranslator m_qtRussian;
     bool m_russianSelected = false;
 };

@@ -8,23 +8,19 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QWheelEvent>
 
 namespace {
 
-// The mode list reports when it drops down, before it shows.
+// The mode list changes only through its list: a wheel turned over the closed box while the
+// learner aims at the card screen changes nothing.
 class LearningModeBox : public QComboBox
 {
 public:
-    LearningModeBox(TopBar* bar) : QComboBox(bar), m_bar(bar) {}
+    using QComboBox::QComboBox;
 
-    void showPopup() override
-    {
-        emit m_bar->learningPopup();
-        QComboBox::showPopup();
-    }
-
-private:
-    TopBar* m_bar;
+protected:
+    void wheelEvent(QWheelEvent* event) override { event->accept(); }
 };
 
 } // namespace

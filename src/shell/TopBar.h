@@ -27,8 +27,6 @@ public:
 signals:
     // A press anywhere on the automatic-mode strip.
     void autoStripPressed();
-    // The mode list is about to drop down.
-    void learningPopup();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -71,9 +71,9 @@ void WindowPorts::hideActions()
     m_window.m_actionsPanel->hide();
 }
 
-void WindowPorts::showDictionaries(bool leaveFullScreen)
+void WindowPorts::showDictionaries()
 {
-    if (leaveFullScreen && m_window.isFullScreen0())
+    if (m_window.isFullScreen0())
         m_window.execute(QStringLiteral("FullScreen0"));
     m_window.m_tabs->setCurrentWidget(m_window.m_dictionaries);
 }

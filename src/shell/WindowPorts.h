@@ -32,7 +32,7 @@ private:
     bool waitAfterZoomRunning() override;
     void restartGesture() override;
     void hideActions() override;
-    void showDictionaries(bool leaveFullScreen) override;
+    void showDictionaries() override;
 
     TFormVocadrill& m_window;
     EventLoopHintPause m_hintPause;

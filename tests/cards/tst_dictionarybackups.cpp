@@ -40,6 +40,7 @@ private slots:
 
     void firstSaveOfARunKeepsThePreviousFile();
     void oldestGoBeyondTen();
+    void sameMomentGetsANumber_data();
     void sameMomentGetsANumber();
     void missingFileNeedsNoCopy();
     void blockedFolderStopsTheRewrite();
@@ -100,13 +101,22 @@ void TestDictionaryBackups::oldestGoBeyondTen()
     QVERIFY(QFile::exists(backups() + "/notes.txt"));
 }
 
+void TestDictionaryBackups::sameMomentGetsANumber_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << "Animals";
+    QTest::newRow("percent signs") << "C%2B%2B %1";
+}
+
 void TestDictionaryBackups::sameMomentGetsANumber()
 {
+    QFETCH(QString, name);
+    write(dict(name + ".txt"), original);
     for (int run = 0; run < 3; ++run)
-        DictionaryBackups(backups(), at("2026-03-01T09:30:05")).beforeRewrite(dict("Animals.txt"));
-    QCOMPARE(DictionaryBackups(backups()).backupsOf("Animals"),
-             (QStringList{"Animals 2026-03-01 09.30.05.txt", "Animals 2026-03-01 09.30.05 (2).txt",
-                          "Animals 2026-03-01 09.30.05 (3).txt"}));
+        DictionaryBackups(backups(), at("2026-03-01T09:30:05")).beforeRewrite(dict(name + ".txt"));
+    const QString stamp = name + " 2026-03-01 09.30.05";
+    QCOMPARE(DictionaryBackups(backups()).backupsOf(name),
+             (QStringList{stamp + ".txt", stamp + " (2).txt", stamp + " (3).txt"}));
 }
 
 void TestDictionaryBackups::missingFileNeedsNoCopy()

@@ -79,6 +79,10 @@ void TestDictionaryOperations::copyName_data()
         << "English (1) (1).txt";
     QTest::newRow("gap at (1)") << QStringList{"English.txt", "English (2).txt"} << "English.txt"
                                 << "English (1).txt";
+    QTest::newRow("percent signs in the name")
+        << QStringList{"C%2B%2B.txt", "C%2B%2B (1).txt"} << "C%2B%2B.txt" << "C%2B%2B (2).txt";
+    QTest::newRow("placeholder of the number") << QStringList{"%1.txt"} << "%1.txt"
+                                               << "%1 (1).txt";
 }
 
 void TestDictionaryOperations::copyName()

@@ -62,7 +62,7 @@ void TestDictionaryStore::openKeepsCardsAndSaveWritesThem()
     QSignalSpy counters(&store(), &DictionaryStore::countersChanged);
     const auto result = store().LoadMyDict("Animals", true);
     QCOMPARE(store().MyDictSL.lines(), (QStringList{"cat = кошка", "dog=собака"}));
-    QCOMPARE(result.selectFileName, QString("Animals.txt"));
+    QCOMPARE(store().openFileName(), QString("Animals.txt"));
     QVERIFY(!result.noProperLines);
     QCOMPARE(counters.count(), 1);
     QCOMPARE(store().counters().dictName, QString("Animals"));
@@ -87,10 +87,10 @@ void TestDictionaryStore::listedDictionariesAllOpen()
     using Item = DictionaryStore::DictItem;
     QCOMPARE(list.items,
              (QList<Item>{{"a", "a.txt"}, {"B", "B.TXT"}, {"Photo.jpg", "Photo.jpg.txt"}}));
-    QCOMPARE(list.load.selectFileName, QString());
+    QCOMPARE(store().openFileName(), QString());
     for (const Item& item : list.items) {
-        const auto result = store().LoadMyDict(item.fileName, true);
-        QCOMPARE(result.selectFileName, item.fileName);
+        store().LoadMyDict(item.fileName, true);
+        QCOMPARE(store().openFileName(), item.fileName);
         QCOMPARE(store().MyDictPath, dict(item.fileName));
         QCOMPARE(store().MyDictSL.count(), 1);
         QCOMPARE(store().counters().dictName, item.name);
@@ -113,7 +113,7 @@ void TestDictionaryStore::noProperLines()
     write(dict("Empty.txt"), bytes);
     const auto result = store().LoadMyDict("Empty", warn);
     QCOMPARE(result.noProperLines, warn);
-    QCOMPARE(result.selectFileName, QString("Empty.txt"));
+    QCOMPARE(store().openFileName(), QString("Empty.txt"));
     QCOMPARE(store().MyDictPath, dict("Empty.txt"));
     QVERIFY(store().MyDictSL.isEmpty());
 }
@@ -124,7 +124,7 @@ void TestDictionaryStore::missingFileLeavesStateAlone()
     store().LoadMyDict("A", true);
     store().LearntNumber = 5;
     const auto result = store().LoadMyDict(m_exe->path() + "/elsewhere/Missing.txt", true);
-    QCOMPARE(result.selectFileName, QString());
+    QCOMPARE(store().openFileName(), QString());
     QVERIFY(!result.noProperLines);
     QCOMPARE(store().MyDictPath, QString());
     QCOMPARE(store().MyDictSL.lines(), QStringList{"a = 1"});

@@ -46,6 +46,8 @@ private slots:
     void writeKeepsWhatTheReadingRulesKeep();
     void change_data();
     void change();
+    void damagedStoreKeepsItsCounts_data();
+    void damagedStoreKeepsItsCounts();
     void pathsAreFoundAgain_data();
     void pathsAreFoundAgain();
     void folderInPlaceOfStore();
@@ -174,6 +176,32 @@ void TestProgressStore::change()
     else
         IniDelete(m_store, dictPath);
     QCOMPARE(bytesOf(m_store), storeBytes(after));
+}
+
+// A store that does not read cleanly still gives its counts, and a write keeps every entry.
+void TestProgressStore::damagedStoreKeepsItsCounts_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("byte that breaks UTF-8 after the mark")
+        << QByteArray("\xEF\xBB\xBF[Learnt]\r\n/d/a.txt=5\r\n/d/b\xFF.txt=2\r\n/d/c.txt=7\r\n");
+    QTest::newRow("no section header")
+        << QByteArray("\xEF\xBB\xBF/d/a.txt=5\r\n/d/b.txt=2\r\n/d/c.txt=7\r\n");
+    QTest::newRow("damaged section header")
+        << QByteArray("\xEF\xBB\xBF[Lea\r\n/d/a.txt=5\r\n/d/b.txt=2\r\n/d/c.txt=7\r\n");
+}
+
+void TestProgressStore::damagedStoreKeepsItsCounts()
+{
+    QFETCH(QByteArray, before);
+    writeFile(m_store, before);
+    const auto entries = [this] { return bytesOf(m_store).count('='); };
+    const qsizetype held = entries();
+    QCOMPARE(IniRead(m_store, "/d/a.txt"), 5);
+    QCOMPARE(IniRead(m_store, "/d/c.txt"), 7);
+    IniWrite(m_store, "/d/a.txt", 6);
+    QCOMPARE(IniRead(m_store, "/d/a.txt"), 6);
+    QCOMPARE(IniRead(m_store, "/d/c.txt"), 7);
+    QCOMPARE(entries(), held);
 }
 
 void TestProgressStore::pathsAreFoundAgain_data()

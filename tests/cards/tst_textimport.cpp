@@ -48,6 +48,10 @@ void TestTextImport::freeTarget_data()
                                 << "Words (1).txt";
     QTest::newRow("only a numbered one") << QStringList{"Words (1).txt"} << "Words.txt"
                                          << "Words.txt";
+    QTest::newRow("percent signs, imported twice") << QStringList{"C%2B%2B.txt"} << "C%2B%2B.txt"
+                                                   << "C%2B%2B (1).txt";
+    QTest::newRow("placeholders, imported three times")
+        << QStringList{"%1 %2.txt", "%1 %2 (1).txt"} << "%1 %2.txt" << "%1 %2 (2).txt";
     QTest::newRow("two dots") << QStringList{} << "a.b.txt"
                               << "a.b.txt";
     QTest::newRow("no extension") << QStringList{} << "notes"

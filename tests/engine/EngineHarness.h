@@ -3,6 +3,7 @@
 #include "cards/CardLine.h"
 #include "cards/Collation.h"
 #include "cards/DataPaths.h"
+#include "cards/DictionaryOperations.h"
 #include "cards/DictionaryStore.h"
 #include "cards/PhoneticTable.h"
 #include "cards/TextFile.h"
@@ -38,7 +39,7 @@ private:
 
 // Every port of the engine in one fake. What the engine did outside is written to `events`,
 // one line per call: "clipboard <text>", "sound", "modal <label>", "message <label>",
-// "pause <ms>", "dictionaries" and "dictionaries full screen". Clipboard reads, hiding the
+// "pause <ms>" and "dictionaries" (out of full-screen mode). Clipboard reads, hiding the
 // actions panel and the gesture timer are only counted.
 class FakePorts : public Clipboard,
                   public Sound,
@@ -80,11 +81,7 @@ public:
     bool waitAfterZoomRunning() override { return zoomWaitRunning; }
     void restartGesture() override { ++gestureRestarts; }
     void hideActions() override { ++actionsHidden; }
-    void showDictionaries(bool leaveFullScreen) override
-    {
-        events << (leaveFullScreen ? QStringLiteral("dictionaries full screen")
-                                   : QStringLiteral("dictionaries"));
-    }
+    void showDictionaries() override { events << QStringLiteral("dictionaries"); }
 
     EnginePorts ports(RandomSource& random)
     {
@@ -200,7 +197,9 @@ public:
     // Performs one action by its code: N Next, R Remind, L Learnt, S Side learnt, D Delete,
     // F MyNext with TakeFirstLine, C ClearAll, T a tick of the automatic mode, A+ and A- the
     // automatic mode on and off, Z+ and Z- the zoom guard on and off, RTL+ and RTL- the
-    // right-to-left check box, P+ and P- the phonetic check box, SW a change of the switches.
+    // right-to-left check box, P+ and P- the phonetic check box, SW a change of the switches,
+    // SP+ and SP- "Show phonetic" switched on the settings screen, SWAP the Swap of the
+    // dictionary's lines.
     void act(const QString& code)
     {
         if (code == u"N")
@@ -229,6 +228,11 @@ public:
             engine.setPhoneticTicked(code == u"P+");
         else if (code == u"SW")
             engine.SwitchesChanged();
+        else if (code == u"SP+" || code == u"SP-") {
+            settings().ShowPhonetic = code == u"SP+";
+            engine.SettingsChanged();
+        } else if (code == u"SWAP")
+            SwapLines(store.MyDictSL);
         else
             qFatal("unknown action %s", qPrintable(code));
     }

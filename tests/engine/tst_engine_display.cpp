@@ -195,6 +195,12 @@ void TestCardDisplay::phonetic_data()
         << cat << u"phon=0"_s << QStringList{u"N"_s, u"C"_s, u"P+"_s} << u"[kæt]"_s;
     QTest::newRow("the phonetic check box empties it")
         << cat << QString() << QStringList{u"N"_s, u"P-"_s} << QString();
+    QTest::newRow("\"Show phonetic\" switched off empties it at once")
+        << cat << QString() << QStringList{u"N"_s, u"SP-"_s} << QString();
+    QTest::newRow("\"Show phonetic\" switched on fills it at once")
+        << cat << u"phon=0"_s << QStringList{u"N"_s, u"SP+"_s} << u"[kæt]"_s;
+    QTest::newRow("\"Show phonetic\" switched on with no card on screen")
+        << cat << u"phon=0"_s << QStringList{u"N"_s, u"C"_s, u"SP+"_s} << QString();
     QTest::newRow("a change of the switches fills it with the answer alone")
         << cat << u"order=A"_s << QStringList{u"N"_s, u"SW"_s} << u"[kæt]"_s;
 }

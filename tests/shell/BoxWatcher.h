@@ -18,6 +18,11 @@ public:
             if (!box || !box->isVisible())
                 return;
             texts.append(box->text());
+            QStringList shown;
+            for (QAbstractButton* button : box->buttons())
+                shown.append(button->text().remove(u'&'));
+            shown.sort();
+            buttons.append(shown.join(u' '));
             if (QAbstractButton* yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
@@ -27,6 +32,8 @@ public:
     }
 
     QStringList texts;
+    // The buttons of each box, sorted and joined by spaces.
+    QStringList buttons;
 
 private:
     QTimer m_timer;

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "cards/DictionaryStore.h"
+#include "engine/LearningEngine.h"
+#include "shell/CardScreenInput.h"
 #include "shell/FormVocadrill.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QTest>
 #include <QFile>
+#include <QLabel>
 #include <QStringList>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -81,6 +87,98 @@ template <typename T> T* child(QWidget& window, const char* name)
     if (!found)
         qFatal("no child %s", name);
     return found;
+}
+
+// Everything a card action can change: the dictionary, the learnt lines, the card on screen
+// with its counters, and whether the editor is open.
+inline QString state(TFormVocadrill& window)
+{
+    const TVocabula card = window.engine().MyVocabula();
+    const CardView& view = window.engine().view();
+    return QStringList{window.store().MyDictSL.lines().join(u';'),
+                       window.store().LearntSL.lines().join(u';'),
+                       window.engine().CurrentLine(),
+                       view.TextQuestion + u'|' + view.TextAnswer,
+                       QString::number(card.ShownQ + card.ShownA),
+                       QString::number(card.DoneQ) + QString::number(card.DoneA),
+                       child<QWidget>(window, "recWord")->isVisible() ? QStringLiteral("editor")
+                                                                        : QString()}
+        .join(QStringLiteral(" / "));
+}
+
+// Clicks at a point of the window, given in window coordinates, as a learner does: the widget
+// that the window's own hit-testing finds there takes the click. Returns that widget.
+inline QWidget* clickAt(QWidget& window, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* target = window.childAt(at);
+    if (!target)
+        target = &window;
+    QTest::mouseClick(target, button, {}, target->mapFrom(&window, at));
+    return target;
+}
+
+// Two clicks at a point, as quickly as a learner double-clicks.
+inline void doubleClickAt(QWidget& window, QPoint at)
+{
+    clickAt(window, at);
+    clickAt(window, at);
+}
+
+// A wheel turn at a point of the window, delivered as the system delivers one: to the widget
+// found there, then up its parents while they leave it. (A wheel event sent from a test is not
+// passed on by Qt itself.)
+inline void wheelAt(QWidget& window, QPoint at, int angle, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget* target = window.childAt(at);
+    for (QWidget* widget = target ? target : &window; widget; widget = widget->parentWidget()) {
+        const QPointF local = widget->mapFrom(&window, at);
+        QWheelEvent event(local, widget->mapToGlobal(local), QPoint(), QPoint(0, angle),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        if (QApplication::sendEvent(widget, &event) && event.isAccepted())
+            return;
+        if (widget == &window)
+            return;
+    }
+}
+
+// A tap that a click started has been performed, 40 ms later, or there is none.
+inline void tapsSettle(TFormVocadrill& window)
+{
+    auto* input = window.findChild<CardScreenInput*>();
+    QTRY_VERIFY(!input->tapPending());
+}
+
+// tmGesture's 100 ms and tmWaitAfterZoom's 2 seconds after a card action are over, so that
+// the next tap counts.
+inline void guardsExpire(TFormVocadrill& window)
+{
+    auto* input = window.findChild<CardScreenInput*>();
+    input->tmGesture().stop();
+    input->tmWaitAfterZoom().stop();
+}
+
+// A tap at a point of the card screen, given in shares of its size, and its 40 ms.
+inline void tapAt(TFormVocadrill& window, QPointF share)
+{
+    auto* layer = child<QWidget>(window, "recGestures");
+    clickAt(window, layer->mapTo(&window, QPoint(int(share.x() * layer->width()),
+                                                 int(share.y() * layer->height()))));
+    tapsSettle(window);
+}
+
+// The centre of a widget, in window coordinates.
+inline QPoint centreOf(QWidget& window, const QWidget& widget)
+{
+    return widget.mapTo(&window, widget.rect().center());
+}
+
+// The centre of the text a label draws, in window coordinates.
+inline QPoint textCentreOf(QWidget& window, const QLabel& label)
+{
+    const QRect drawn = label.style()->itemTextRect(label.fontMetrics(), label.contentsRect(),
+                                                    int(label.alignment()), label.isEnabled(),
+                                                    label.text());
+    return label.mapTo(&window, drawn.center());
 }
 
 } // namespace WindowTest

@@ -1,8 +1,10 @@
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
+#include "BoxWatcher.h"
 #include "CardScreenDriver.h"
 #include "engine/LearningEngine.h"
 #include "settings/SettingsRecord.h"
+#include "shell/CardScreen.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -18,21 +20,7 @@ using WindowTest::animalLines;
 
 namespace {
 
-// Everything a card action can change: the dictionary, the learnt lines, the card on screen
-// with its counters, and whether the editor is open.
-QString state(TFormVocadrill& window)
-{
-    const TVocabula card = window.engine().MyVocabula();
-    const CardView& view = window.engine().view();
-    return QStringList{window.store().MyDictSL.lines().join(u';'),
-                       window.store().LearntSL.lines().join(u';'),
-                       window.engine().CurrentLine(),
-                       view.TextQuestion + u'|' + view.TextAnswer,
-                       QString::number(card.ShownQ + card.ShownA),
-                       QString::number(card.DoneQ) + QString::number(card.DoneA),
-                       child<QWidget>(window, "recWord")->isVisible() ? u"editor"_s : QString()}
-        .join(u" / ");
-}
+using WindowTest::state;
 
 // A wheel turn over the card screen, as it reaches the window when no control takes it.
 void wheel(QWidget& window, int angle, Qt::KeyboardModifiers modifiers = {})
@@ -67,6 +55,8 @@ private slots:
     void pinchStoresTheSizesInTheCurrentView();
     void wheelOnlyOnTheUncoveredCardScreen();
     void escapeInAutomaticModeStopsItAndGoesBack();
+    void zoomStopsWhereTheTextsStayReadable();
+    void emptyingTheDictionaryInFullScreenLeavesIt();
 };
 
 void TestCardScreenWindow::checkAndChevronDownDeleteEqualLinesOneAtATime()
@@ -232,6 +222,64 @@ void TestCardScreenWindow::escapeInAutomaticModeStopsItAndGoesBack()
     QVERIFY(!window.engine().isAutomatic());
     QVERIFY(!automatic->isChecked());
     QVERIFY(child<QWidget>(window, "recAdvertisement")->isVisible());
+}
+
+// Ctrl + wheel over the card screen shrinks the texts no further than a readable size and
+// grows them no further than their halves hold.
+void TestCardScreenWindow::zoomStopsWhereTheTextsStayReadable()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    WindowTest::tapAt(window, {0.1, 0.2});
+    auto* question = child<QLabel>(window, "TextQuestion");
+    const QPoint over = WindowTest::centreOf(window, *question);
+    const QList<QLabel*> texts{question, child<QLabel>(window, "TextAnswer"),
+                               child<QLabel>(window, "TextPhonetic")};
+
+    for (int notch = 0; notch < 100; ++notch)
+        WindowTest::wheelAt(window, over, 120, Qt::ControlModifier);
+    for (QLabel* text : texts)
+        QVERIFY2(text->font().pixelSize() >= CardScreen::SmallestTextPixels,
+                 qPrintable(text->objectName()));
+    QVERIFY(question->font().pixelSize() < 20);
+
+    for (int notch = 0; notch < 200; ++notch)
+        WindowTest::wheelAt(window, over, -120, Qt::ControlModifier);
+    const auto lineHeight = [](QLabel* text) { return text->fontMetrics().height(); };
+    QVERIFY(question->font().pixelSize() > 100);
+    QVERIFY(lineHeight(question) <= child<QWidget>(window, "recQuestion")->height());
+    QVERIFY(lineHeight(texts[1]) + lineHeight(texts[2]) <=
+            child<QWidget>(window, "recAnswer")->height());
+}
+
+// The last card learnt in full-screen mode: the window leaves full-screen mode, so that the
+// message and the dictionaries are seen and taken.
+void TestCardScreenWindow::emptyingTheDictionaryInFullScreenLeavesIt()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window =
+        fixture.startWith("Two.txt", "\xEF\xBB\xBF" "cat = кошка\r\ndog = собака\r\n");
+    BoxWatcher boxes;
+    WindowTest::tapAt(window, {0.5, 0.5});
+    QVERIFY(window.isFullScreen0());
+    for (int card = 0; card < 2; ++card) {
+        WindowTest::guardsExpire(window);
+        WindowTest::tapAt(window, {0.1, 0.2});
+        WindowTest::guardsExpire(window);
+        WindowTest::tapAt(window, {0.5, 0.9});
+    }
+    QTRY_COMPARE(boxes.texts, QStringList{window.messageText("msSelectDictionaryToLearn")});
+    QCOMPARE(window.store().MyDictSL.count(), 0);
+    QCOMPARE(window.store().LearntSL.count(), 2);
+    QVERIFY(!window.isFullScreen0());
+    QVERIFY(!child<QWidget>(window, "RecFullScreen")->isVisible());
+    QCOMPARE(child<QTabWidget>(window, "TabControl1")->currentWidget()->objectName(),
+             u"tbDictionaries"_s);
+    // "No words in dictionary" is drawn over everything: its box's outline is on the picture.
+    auto* box = child<QWidget>(window, "recMessageBox");
+    QVERIFY(box->isVisible());
+    const QImage shot = window.grab().toImage();
+    QCOMPARE(shot.pixelColor(box->mapTo(&window, QPoint(1, 1))), QColor(0x3c, 0x4a, 0x63));
 }
 
 QTEST_MAIN(TestCardScreenWindow)

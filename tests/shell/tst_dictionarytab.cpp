@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -65,6 +67,24 @@ QString message(TFormVocadrill& window)
     return window.findChild<MessagePanel*>("recMessage")->text();
 }
 
+// Three dictionaries, the middle one open, and the Dictionaries tab shown by a click on its tab.
+TFormVocadrill& startOnTheMiddleOfThree(WindowFixture& fixture)
+{
+    fixture.putDictionary("A.txt", bom + "a = 1\r\n");
+    fixture.putDictionary("C.txt", bom + "c = 3\r\n");
+    TFormVocadrill& window = fixture.startWith("B.txt", bom + "b = 2\r\n");
+    QTabBar* tabs = WindowTest::child<QTabWidget>(window, "TabControl1")->tabBar();
+    WindowTest::clickAt(window, tabs->mapTo(&window, tabs->tabRect(2).center()));
+    return window;
+}
+
+// The centre of a dictionary's item in the list, in window coordinates.
+QPoint itemCentre(TFormVocadrill& window, int row)
+{
+    auto* list = window.findChild<QListWidget*>("lbDicts");
+    return list->viewport()->mapTo(&window, list->visualItemRect(list->item(row)).center());
+}
+
 } // namespace
 
 class TestDictionaryTab : public QObject
@@ -84,6 +104,9 @@ private slots:
     void viewItShowsMemoryOrder();
     void learntViewers_data();
     void learntViewers();
+    void arrowKeysOpenWhatTheyHighlight();
+    void pressReleasedAwayLeavesTheOpenOneHighlighted();
+    void failedOpenLeavesTheOpenOneHighlighted();
 };
 
 void TestDictionaryTab::enablingFollowsSelection()
@@ -160,7 +183,7 @@ void TestDictionaryTab::deleteAnsweredNo()
     TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
     BoxAnswer no(QMessageBox::No);
     QVERIFY(window.execute("Delete00"));
-    QCOMPARE(no.texts, QStringList{window.messageText("msAreYouSure")});
+    QCOMPARE(no.texts, QStringList{window.messageText("msAreYouSure") + "\nAnimals"});
     QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/Animals.txt")));
     QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Animals.txt"));
     QCOMPARE(window.store().MyDictSL.count(), 1);
@@ -250,6 +273,64 @@ void TestDictionaryTab::learntViewers()
     QCOMPARE(viewerCount(window), count);
     QVERIFY(window.findChild<QWidget*>("recMemo")->isVisible());
     QCOMPARE(QFileInfo::exists(window.paths().LearntPath), !file.isNull());
+}
+
+// The arrow keys move the highlight and open the dictionary under it, so that Delete removes
+// the one the learner sees highlighted, and its question names it.
+void TestDictionaryTab::arrowKeysOpenWhatTheyHighlight()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = startOnTheMiddleOfThree(fixture);
+    WindowTest::clickAt(window, itemCentre(window, 1));
+    QCOMPARE(selected(window), QString("B"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(selected(window), QString("C"));
+    QTRY_COMPARE(window.store().openFileName(), QString("C.txt"));
+    QCOMPARE(window.store().MyDictSL.lines(), QStringList{"c = 3"});
+
+    BoxAnswer yes(QMessageBox::Yes);
+    WindowTest::clickAt(window, WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, "btDelete")));
+    QCOMPARE(yes.texts, QStringList{window.messageText("msAreYouSure") + "\nC"});
+    QVERIFY(!QFileInfo::exists(fixture.path("Vocadrill/C.txt")));
+    QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/B.txt")));
+    QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/A.txt")));
+    QCOMPARE(selected(window), QString());
+}
+
+// A press on another item released away from it opens nothing and leaves the highlight on the
+// open dictionary.
+void TestDictionaryTab::pressReleasedAwayLeavesTheOpenOneHighlighted()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = startOnTheMiddleOfThree(fixture);
+    auto* list = window.findChild<QListWidget*>("lbDicts");
+    QWidget* pressed = window.childAt(itemCentre(window, 0));
+    QCOMPARE(pressed, list->viewport());
+    QTest::mousePress(pressed, Qt::LeftButton, {}, pressed->mapFrom(&window, itemCentre(window, 0)));
+    QTest::mouseRelease(pressed, Qt::LeftButton, {}, QPoint(2, pressed->height() - 2));
+    QTRY_COMPARE(selected(window), QString("B"));
+    QCOMPARE(window.store().openFileName(), QString("B.txt"));
+    QCOMPARE(window.store().MyDictSL.lines(), QStringList{"b = 2"});
+}
+
+// A dictionary that cannot be opened, because the changed open one cannot be written first,
+// leaves the open one open and highlighted.
+void TestDictionaryTab::failedOpenLeavesTheOpenOneHighlighted()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = startOnTheMiddleOfThree(fixture);
+    QVERIFY(window.execute("Swap0"));
+    QFile blocker(fixture.path("Data/Backups"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    BoxAnswer ok(QMessageBox::Ok);
+    WindowTest::clickAt(window, itemCentre(window, 0));
+    QTRY_COMPARE(ok.texts.size(), 1);
+    QCOMPARE(selected(window), QString("B"));
+    QCOMPARE(window.store().openFileName(), QString("B.txt"));
+    QCOMPARE(window.store().MyDictSL.lines(), QStringList{"2 = b"});
 }
 
 QTEST_MAIN(TestDictionaryTab)

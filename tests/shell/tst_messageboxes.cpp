@@ -44,6 +44,7 @@ private slots:
     void okFollowsTheLanguage();
     void question_data();
     void question();
+    void questionButtonsFollowTheLanguage();
 };
 
 void TestMessageBoxes::messageWaitsForOk()
@@ -86,6 +87,23 @@ void TestMessageBoxes::question()
     QCOMPARE(seen.buttons.size(), 2);
     QVERIFY(seen.buttons.contains(QStringLiteral("Yes")));
     QVERIFY(seen.buttons.contains(QStringLiteral("No")));
+}
+
+// Qt's own button texts come in the interface language too, so no box shows two languages.
+void TestMessageBoxes::questionButtonsFollowTheLanguage()
+{
+    InterfaceLanguage language;
+    const auto buttonsOfQuestion = [] {
+        Seen seen;
+        answerNextBox(&seen, QMessageBox::No);
+        MessageBoxes::askYesNo(nullptr, QStringLiteral("?"));
+        seen.buttons.sort();
+        return seen.buttons;
+    };
+    language.select(InterfaceLanguage::Russian);
+    QCOMPARE(buttonsOfQuestion(), (QStringList{QStringLiteral("Да"), QStringLiteral("Нет")}));
+    language.select(InterfaceLanguage::English);
+    QCOMPARE(buttonsOfQuestion(), (QStringList{QStringLiteral("No"), QStringLiteral("Yes")}));
 }
 
 QTEST_MAIN(TestMessageBoxes)

@@ -3,6 +3,7 @@
 #include "cards/DictionaryStore.h"
 #include "cards/SaveScheduler.h"
 #include "engine/LearningEngine.h"
+#include "shell/InterfaceLanguage.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -53,6 +54,7 @@ private slots:
     void changesAskForASave_data();
     void changesAskForASave();
     void failedSaveKeepsFilesAndMemory();
+    void closeQuestionSpeaksTheInterfaceLanguage();
     void deletedWhileRunning_data();
     void deletedWhileRunning();
     void deletedDictionaryStaysDeleted();
@@ -132,6 +134,24 @@ void TestWindowSave::failedSaveKeepsFilesAndMemory()
     QCOMPARE(fixture.read("Vocadrill/Animals.txt"), saved(inMemory));
     QVERIFY(fixture.read("Vocadrill/Learnt/Learnt.txt").contains(card.toUtf8()));
     QVERIFY(!window.saveScheduler().isPending());
+}
+
+// The question after a failed save on close, and its buttons, are in Russian in the Russian
+// interface; answered Yes, the window closes.
+void TestWindowSave::closeQuestionSpeaksTheInterfaceLanguage()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    window.language().select(InterfaceLanguage::Russian);
+    QFile::remove(fixture.path("Data/DataFile"));
+    QVERIFY(QDir().mkpath(fixture.path("Data/DataFile/in the way")));
+
+    BoxWatcher boxes;
+    QVERIFY(window.close());
+    QCOMPARE(boxes.texts.size(), 2);
+    QCOMPARE(boxes.buttons.first(), QString("ОК"));
+    QCOMPARE(boxes.texts.last(), QString("Не удалось сохранить изменения. Всё равно закрыть?"));
+    QCOMPARE(boxes.buttons.last(), QString("Да Нет"));
 }
 
 void TestWindowSave::deletedWhileRunning_data()
