@@ -1,6 +1,8 @@
 #include "cards/TextFile.h"
 
+#include "cards/CodePageDetection.h"
 #include "cards/FileError.h"
+#include "cards/UnmarkedUtf16.h"
 
 #include <algorithm>
 
@@ -33,7 +35,7 @@ QString decodeUtf8(QByteArrayView bytes, bool* failed)
 
 QString decode8Bit(QByteArrayView bytes, const LegacyEncoding& encoding, bool* failed)
 {
-    QStringDecoder decoder(encoding.codePage.constData(), decoderFlags);
+    QStringDecoder decoder(detectCodePage(bytes, encoding.codePage).constData(), decoderFlags);
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringConverter::Latin1, decoderFlags);
     return decodeWith(std::move(decoder), bytes, failed);
@@ -42,6 +44,8 @@ QString decode8Bit(QByteArrayView bytes, const LegacyEncoding& encoding, bool* f
 QString decodeWithoutMark(QByteArrayView bytes, const LegacyEncoding& encoding, bool preferUtf8,
                           bool* failed)
 {
+    if (const auto order = unmarkedUtf16Of(bytes))
+        return decodeWith(QStringDecoder(*order, decoderFlags), bytes, failed);
     if (preferUtf8 || encoding.utf8Locale) {
         bool broken = false;
         QString text = decodeUtf8(bytes, &broken);
@@ -151,6 +155,12 @@ qsizetype wholeLinesEnd(QByteArrayView bytes, qsizetype from)
     return 0;
 }
 
+// The bytes of whole UTF-16 code units.
+QByteArrayView wholeUnits(QByteArrayView bytes)
+{
+    return bytes.first(bytes.size() - bytes.size() % 2);
+}
+
 // Reads the lines of a file of UTF-8 text, marked or, on a UTF-8 locale, unmarked, a piece at
 // a time: neither the file's bytes nor its text are ever held whole, and each piece is split
 // while it is still in the cache. False, with lines unchanged, when the file is not such text.
@@ -174,7 +184,7 @@ bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QSt
             if (bytes.startsWith("\xEF\xBB\xBF"))
                 bytes.remove(0, 3);
             else if (!encoding.utf8Locale || bytes.startsWith("\xFF\xFE") ||
-                     bytes.startsWith("\xFE\xFF"))
+                     bytes.startsWith("\xFE\xFF") || unmarkedUtf16Of(wholeUnits(bytes)))
                 return false;
         }
         const bool atEnd = got == 0;
