@@ -71,9 +71,10 @@ DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
     IniRead();
 
     QStringList cards;
+    TextFile::ReadForm form;
     try {
         // Only card lines become strings: the others are dropped while the text is read.
-        cards = TextFile::readLines(MyDictPath, programLegacyEncoding(), IsVocabula);
+        cards = TextFile::readLines(MyDictPath, programLegacyEncoding(), IsVocabula, &form);
     } catch (const FileError&) {
         // An unreadable dictionary opens empty; the learner is told below.
     }
@@ -81,6 +82,7 @@ DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
     MyDictSL.setLines(std::move(cards));
     MyDictSL.EndUpdate();
     m_dictModified = false;
+    m_formChange = {!form.utf8, form.refusedLines};
 
     return {MyDictSL.isEmpty() && ShowWarningAndZero};
 }
@@ -103,8 +105,7 @@ QStringList DictionaryStore::MergedLearntList() const
 void DictionaryStore::SaveAll(const DataRecord& record)
 {
     writeDataFile(m_paths.DataFilePath, record);
-    if (!MyDictPath.isEmpty() && isInDictDir(MyDictPath))
-        writeDictionary();
+    SaveDictionaryIfModified();
     const QString pointerFolder = folderOf(m_paths.LastDictFilePath);
     if (!pointerFolder.isEmpty())
         QDir().mkpath(pointerFolder);
@@ -120,12 +121,16 @@ void DictionaryStore::SaveDictionaryIfModified()
         writeDictionary();
 }
 
-// The first rewrite of a dictionary file in a run keeps its previous version as a backup.
+// The first rewrite of a dictionary file in a run keeps its previous version as a backup, and
+// tells once when the file changes form.
 void DictionaryStore::writeDictionary()
 {
     m_backups.beforeRewrite(MyDictPath);
     TextFile::writeLines(MyDictPath, MyDictSL.lines());
     m_dictModified = false;
+    const FormChange change = std::exchange(m_formChange, {});
+    if (!change.isEmpty())
+        emit formChanged(change);
 }
 
 void DictionaryStore::IniRead()

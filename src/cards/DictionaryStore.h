@@ -46,6 +46,18 @@ public:
         qsizetype learntToday = 0;
     };
 
+    // How the first rewrite of the open dictionary in this run changes its file.
+    struct FormChange
+    {
+        // The file was not UTF-8, and is written as UTF-8.
+        bool encoding = false;
+        // Lines that were not cards, which the rewrite leaves out.
+        qsizetype droppedLines = 0;
+
+        bool isEmpty() const { return !encoding && droppedLines == 0; }
+        bool operator==(const FormChange&) const = default;
+    };
+
     explicit DictionaryStore(DataPaths paths, QObject* parent = nullptr);
 
     const DataPaths& paths() const { return m_paths; }
@@ -60,10 +72,12 @@ public:
 
     // The learnt list file merged with the lines learnt in this run: sorted, each line once.
     QStringList MergedLearntList() const;
-    // Writes the settings record, the open dictionary, the pointer to it, the learnt list and
-    // the progress, in this order. Throws FileError at the first step that fails.
+    // Writes the settings record, the open dictionary when its lines changed, the pointer to it,
+    // the learnt list and the progress, in this order. Throws FileError at the first step that
+    // fails.
     void SaveAll(const DataRecord& record);
-    // Writes the open dictionary when it changed since it was read or written.
+    // Writes the open dictionary when its lines changed since it was read or written: opening,
+    // browsing and saving settings or counters leave the file's bytes as they are.
     void SaveDictionaryIfModified();
 
     void IniRead();
@@ -84,6 +98,9 @@ signals:
     // Every change of MyDictSL or LearntSL, once per batch.
     void countersChanged();
     void learntNumberChanged(qint32 number);
+    // The first rewrite of a dictionary in this run changed its form; the file as it was is in
+    // the backups folder.
+    void formChanged(const DictionaryStore::FormChange& change);
 
 private:
     bool isInDictDir(const QString& path) const;
@@ -92,4 +109,5 @@ private:
     DataPaths m_paths;
     DictionaryBackups m_backups;
     bool m_dictModified = false;
+    FormChange m_formChange;
 };

@@ -8,7 +8,9 @@ struct LegacyEncoding
 {
     // On a UTF-8 locale, bytes that are valid UTF-8 read as UTF-8.
     bool utf8Locale = true;
-    // The 8-bit page for everything else, and for every forced second reading.
+    // The page of the locale's language: for everything else and every forced second reading,
+    // the single-byte page that fits the bytes best is used, and this one decides when the
+    // bytes leave it open (see CodePageDetection.h).
     QByteArray codePage = "windows-1252";
 
     bool operator==(const LegacyEncoding&) const = default;

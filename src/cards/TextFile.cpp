@@ -125,12 +125,17 @@ template <typename Line> void forEachLine(QStringView text, Line&& line)
         line(text.sliced(start));
 }
 
-void appendLines(QStringView text, QStringList& lines, bool (*keep)(QStringView) = nullptr)
+// Appends the lines of text that keep accepts; returns how many it refused.
+qsizetype appendLines(QStringView text, QStringList& lines, bool (*keep)(QStringView) = nullptr)
 {
-    forEachLine(text, [&lines, keep](QStringView line) {
+    qsizetype refused = 0;
+    forEachLine(text, [&lines, &refused, keep](QStringView line) {
         if (!keep || keep(line))
             lines.append(line.toString());
+        else
+            ++refused;
     });
+    return refused;
 }
 
 QStringView beforeNul(QStringView text)
@@ -165,9 +170,10 @@ QByteArrayView wholeUnits(QByteArrayView bytes)
 // a time: neither the file's bytes nor its text are ever held whole, and each piece is split
 // while it is still in the cache. False, with lines unchanged, when the file is not such text.
 bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QStringView),
-                   QStringList& lines)
+                   QStringList& lines, qsizetype& refused)
 {
     QStringList read;
+    qsizetype refusedHere = 0;
     QByteArray bytes;
     QString text;
     bool first = true;
@@ -199,13 +205,14 @@ bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QSt
         if (!ended) {
             const QStringView before = beforeNul(text);
             ended = before.size() < text.size();
-            appendLines(before, read, keep);
+            refusedHere += appendLines(before, read, keep);
         }
         bytes.remove(0, end);
         if (atEnd)
             break;
     }
     lines = std::move(read);
+    refused = refusedHere;
     return true;
 }
 
@@ -264,16 +271,21 @@ QByteArray readBytes(const QString& path)
 }
 
 QStringList readLines(const QString& path, const LegacyEncoding& encoding,
-                      bool (*keep)(QStringView line))
+                      bool (*keep)(QStringView line), ReadForm* form)
 {
     QFile file(path);
     openForReading(file);
     QStringList lines;
-    if (readUtf8Lines(file, encoding, keep, lines))
-        return lines;
-    if (!file.seek(0))
-        fail(path, file.errorString());
-    appendLines(beforeNul(textOf(readAll(file), encoding)), lines, keep);
+    ReadForm read;
+    if (!readUtf8Lines(file, encoding, keep, lines, read.refusedLines)) {
+        if (!file.seek(0))
+            fail(path, file.errorString());
+        const QByteArray bytes = readAll(file);
+        read.utf8 = std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x80; });
+        read.refusedLines = appendLines(beforeNul(textOf(bytes, encoding)), lines, keep);
+    }
+    if (form)
+        *form = read;
     return lines;
 }
 

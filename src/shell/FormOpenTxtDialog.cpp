@@ -1,9 +1,11 @@
 #include "shell/FormOpenTxtDialog.h"
 
+#include "cards/ExportedFields.h"
+#include "cards/TextFile.h"
 #include "cards/TextImport.h"
 #include "shell/FilePicker.h"
 
-const QString TFormOpenTxtDialog::Filter = QStringLiteral("Text files (*.txt);;All files (*.* *)");
+const QString TFormOpenTxtDialog::Filter = QStringLiteral("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)");
 
 TFormOpenTxtDialog::TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, QObject* parent)
     : QObject(parent), m_dictDir(std::move(dictDir)), m_folder(txtNamePath),
@@ -17,19 +19,23 @@ void TFormOpenTxtDialog::setFilePicker(std::unique_ptr<FilePicker> picker)
     m_picker = std::move(picker);
 }
 
-void TFormOpenTxtDialog::MyShow(QWidget* parent, const OpenDictionary& open)
+void TFormOpenTxtDialog::MyShow(QWidget* parent, const OpenDictionary& open,
+                                const AskToMakeCards& ask)
 {
     m_folder.load();
     const QString picked = m_picker->pickFile(parent, m_folder.startFolder(), Filter);
     if (!picked.isEmpty())
-        OK0Execute(picked, open);
+        OK0Execute(picked, open, ask);
 }
 
-void TFormOpenTxtDialog::OK0Execute(const QString& picked, const OpenDictionary& open)
+void TFormOpenTxtDialog::OK0Execute(const QString& picked, const OpenDictionary& open,
+                                    const AskToMakeCards& ask)
 {
     FileName = picked;
     m_folder.pick(picked);
     const QString target = TextImport::copyIntoDictionaries(FileName, m_dictDir);
+    if (const auto cards = ExportedFields::cardsOf(TextFile::readLines(target)); cards && ask())
+        TextFile::writeLines(target, *cards);
     open(target);
     m_folder.save();
 }

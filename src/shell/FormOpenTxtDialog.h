@@ -19,11 +19,13 @@ class TFormOpenTxtDialog : public QObject
     Q_OBJECT
 
 public:
-    // The filter: "Text files" preselected, then "All files".
+    // The filter: "Text files" preselected, then CSV and TSV files, then "All files".
     static const QString Filter;
 
     // Opens an imported dictionary by its path. Throws FileError when it cannot.
     using OpenDictionary = std::function<void(const QString& path)>;
+    // Asks whether the fields of another program's export become cards; true for Yes.
+    using AskToMakeCards = std::function<bool()>;
 
     TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, QObject* parent = nullptr);
     ~TFormOpenTxtDialog() override;
@@ -31,17 +33,19 @@ public:
     void setFilePicker(std::unique_ptr<FilePicker> picker);
 
     // Runs the pick over parent and, when the learner picks a file, the import (OK0): the copy,
-    // then open with the copy's path, then the folder is remembered. Throws FileError at the
-    // first step that fails: a failed copy leaves everything as it was, a failed open keeps
-    // the copy in the dictionaries folder. Cancelling changes nothing.
-    void MyShow(QWidget* parent, const OpenDictionary& open);
+    // then, for a copy of fields without cards (see ExportedFields.h), the question whether to
+    // write the copy as cards, then open with the copy's path, then the folder is remembered.
+    // The picked file is only read. Throws FileError at the first step that fails: a failed
+    // copy leaves everything as it was, a failed open keeps the copy in the dictionaries
+    // folder. Cancelling changes nothing.
+    void MyShow(QWidget* parent, const OpenDictionary& open, const AskToMakeCards& ask);
 
     // The file picked last, and the folder to start the next pick in.
     QString FileName;
     const QString& DirName() const { return m_folder.DirName; }
 
 private:
-    void OK0Execute(const QString& picked, const OpenDictionary& open);
+    void OK0Execute(const QString& picked, const OpenDictionary& open, const AskToMakeCards& ask);
 
     QString m_dictDir;
     RememberedFolder m_folder;

@@ -328,6 +328,7 @@ void TFormVocadrill::connectState()
             &TFormVocadrill::EditOnChangeChange);
     connect(m_store.get(), &DictionaryStore::learntNumberChanged, this,
             [this](qint32 number) { m_status->TextLearnt->setText(QString::number(number)); });
+    connect(m_store.get(), &DictionaryStore::formChanged, this, &TFormVocadrill::tellFormChange);
     EditOnChangeChange();
     m_status->TextLearnt->setText(QString::number(m_store->LearntNumber));
     connect(m_clock, &SessionClock::textTimeChanged, m_status->TextTime, &QLabel::setText);
@@ -654,6 +655,20 @@ QString TFormVocadrill::messageText(const QString& labelName) const
     return m_messageLabels->text(labelName);
 }
 
+void TFormVocadrill::tellFormChange(const DictionaryStore::FormChange& change)
+{
+    QStringList parts;
+    if (change.encoding)
+        parts << messageText("msSavedAsUtf8");
+    if (change.droppedLines == 1)
+        parts << messageText("msLineNotCardLeftOut");
+    else if (change.droppedLines > 1)
+        parts << messageText("msLinesNotCardsLeftOut").arg(change.droppedLines);
+    const QString backups = QDir(m_paths.ExeDir).relativeFilePath(m_store->backups().folder());
+    parts << messageText("msOriginalIn").arg(QDir::toNativeSeparators(backups));
+    MyMessage(parts.join(QLatin1String("; ")));
+}
+
 void TFormVocadrill::Actions0Execute()
 {
     m_topBar->cbAuto()->setChecked(false);
@@ -807,7 +822,9 @@ void TFormVocadrill::LearntToday0Execute()
 
 void TFormVocadrill::FromFile0Execute()
 {
-    m_openTxtDialog->MyShow(this, [this](const QString& path) { openImportedDictionary(path); });
+    m_openTxtDialog->MyShow(
+        this, [this](const QString& path) { openImportedDictionary(path); },
+        [this] { return MessageBoxes::askYesNo(this, messageText("msMakeCards")); });
 }
 
 // The imported file is listed and opened as a click on its item would open it.

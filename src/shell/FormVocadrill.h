@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/DataPaths.h"
+#include "cards/DictionaryStore.h"
 #include "cards/PhoneticTable.h"
 #include "engine/EnginePorts.h"
 #include "settings/SettingsRecord.h"
@@ -72,6 +73,8 @@ public:
     void MyMessage(const QString& TheMessage);
     // The current text of a hidden message label ("msMixed" ...).
     QString messageText(const QString& labelName) const;
+    // Tells on the message panel how the first rewrite of the open dictionary changed its file.
+    void tellFormChange(const DictionaryStore::FormChange& change);
 
     // The whole save: settings record, dictionary, pointer, learnt list, progress. Errors are
     // shown in a message box; false when the save failed or another save is still running.

@@ -19,6 +19,13 @@ constexpr Message messages[] = {
     {"msNoWordsInDictionary", QT_TR_NOOP("No words in dictionary")},
     {"msMixed", QT_TR_NOOP("Mixed")},
     {"msSorted", QT_TR_NOOP("Sorted")},
+    {"msSavedAsUtf8", QT_TR_NOOP("Saved as UTF-8")},
+    {"msLineNotCardLeftOut", QT_TR_NOOP("1 line that is not a card was left out")},
+    {"msLinesNotCardsLeftOut", QT_TR_NOOP("%1 lines that are not cards were left out")},
+    {"msOriginalIn", QT_TR_NOOP("the original is in %1")},
+    {"msMakeCards",
+     QT_TR_NOOP("This file has no card lines, but most of its lines are two fields. Make them "
+                "into cards, first field = second field?")},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "cards/FileError.h"
+#include "cards/LegacyEncoding.h"
 #include "cards/TextFile.h"
 #include "settings/SettingsRecord.h"
 
@@ -26,6 +27,7 @@ private slots:
     void cleanup();
 
     void openKeepsCardsAndSaveWritesThem();
+    void legacyListKeepsItsBytesUntilACardChanges();
     void listedDictionariesAllOpen();
     void noProperLines_data();
     void noProperLines();
@@ -69,9 +71,43 @@ void TestDictionaryStore::openKeepsCardsAndSaveWritesThem()
     QCOMPARE(store().counters().lines, 2);
 
     store().SaveAll(defaultDataRecord());
-    QCOMPARE(read(dict("Animals.txt")), bom + "cat = кошка\r\ndog=собака\r\n");
+    QCOMPARE(read(dict("Animals.txt")), QByteArray("cat = кошка\n\nAnimals:\r\ndog=собака"));
     QCOMPARE(read(store().paths().LastDictFilePath), (dict("Animals.txt") + "\r\n").toUtf8());
     QCOMPARE(read(store().paths().DataFilePath).size(), 624);
+
+    store().MyDictSL.append("ant = муравей");
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(read(dict("Animals.txt")), bom + "cat = кошка\r\ndog=собака\r\nant = муравей\r\n");
+}
+
+// A list in a legacy page opens right on an English UTF-8 locale and keeps its bytes until a
+// card changes; the first rewrite tells once how the file changed form.
+void TestDictionaryStore::legacyListKeepsItsBytesUntilACardChanges()
+{
+    setProgramLegacyEncoding(LegacyEncoding{true, "windows-1252"});
+    const QByteArray bytes = QStringEncoder("windows-1251").encode(
+        QString("Животные:\r\ncat = кошка\r\n\r\ndog = собака\r\n"));
+    write(dict("Animals.txt"), bytes);
+    QSignalSpy told(&store(), &DictionaryStore::formChanged);
+    store().LoadMyDict("Animals", true);
+    QCOMPARE(store().MyDictSL.lines(), (QStringList{"cat = кошка", "dog = собака"}));
+    store().SaveAll(defaultDataRecord());
+    store().LoadMyDict("Animals", true);
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(read(dict("Animals.txt")), bytes);
+    QCOMPARE(told.count(), 0);
+
+    store().MyDictSL.move(0, 1);
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(read(dict("Animals.txt")), bom + "dog = собака\r\ncat = кошка\r\n");
+    QCOMPARE(told.count(), 1);
+    QCOMPARE(told.first().first().value<DictionaryStore::FormChange>(),
+             (DictionaryStore::FormChange{true, 2}));
+    QCOMPARE(store().backups().backupsOf("Animals").size(), 1);
+
+    store().MyDictSL.move(0, 1);
+    store().SaveAll(defaultDataRecord());
+    QCOMPARE(told.count(), 1);
 }
 
 // Every listed name opens its own file, also names that end in a cut extension or whose

@@ -49,6 +49,8 @@ private slots:
     void legacyEncoding();
     void roundTrip_data();
     void roundTrip();
+    void textWithoutMark_data();
+    void textWithoutMark();
     void onePathFiles();
     void unreadableFileThrows();
     void largeFilesReadAsWholeText_data();
@@ -168,6 +170,34 @@ void TestTextFile::roundTrip()
     const QString out = dir.filePath("out.txt");
     TextFile::writeLines(out, TextFile::readLines(CorpusTsv::fixture(source), utf8Russian));
     QCOMPARE(bytesOf(out), bytesOf(CorpusTsv::fixture(saved)));
+}
+
+// Text without a mark: UTF-16 when a NUL is the high byte of its ASCII, else UTF-8 or the
+// 8-bit page that fits, and a NUL anywhere else ends the text.
+void TestTextFile::textWithoutMark_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    const QString text = "cat = кошка\r\nword = слово\r\n";
+    const QStringList lines{"cat = кошка", "word = слово"};
+    QTest::newRow("UTF-16 LE") << QStringEncoder(QStringConverter::Utf16LE).encode(text) << lines;
+    QTest::newRow("UTF-16 BE") << QStringEncoder(QStringConverter::Utf16BE).encode(text) << lines;
+    QTest::newRow("windows-1251")
+        << QStringEncoder("windows-1251").encode(text) << lines;
+    QTest::newRow("UTF-8 with a NUL")
+        << QByteArray("cat = dog\r\nbig = gr\0o\xC3\x9F\r\n") << QStringList{"cat = dog", "big = gr"};
+    QTest::newRow("UTF-16 LE of odd length")
+        << QStringEncoder(QStringConverter::Utf16LE).encode(text) + 'x' << QStringList{"c"};
+}
+
+void TestTextFile::textWithoutMark()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.txt");
+    TextFile::writeBytes(path, bytes);
+    QTEST(TextFile::readLines(path, utf8English), "lines");
+    QTEST(TextFile::splitLines(TextFile::textOf(bytes, utf8English)), "lines");
 }
 
 void TestTextFile::onePathFiles()

@@ -1,3 +1,4 @@
+#include "cards/ExportedFields.h"
 #include "cards/FileError.h"
 #include "cards/RememberedFolder.h"
 #include "cards/TextImport.h"
@@ -32,7 +33,46 @@ private slots:
     void failedCopyMakesNoFile();
     void rememberedFolder();
     void rememberedFolderThatIsGone();
+    void exportedFields_data();
+    void exportedFields();
 };
+
+// Other programs' exports: lines of fields become cards; anything else is left alone.
+void TestTextImport::exportedFields_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("cards");
+    const QStringList none;
+    QTest::newRow("tab")
+        << QStringList{"cat\tкошка", "dog \t собака", "", "Animals"}
+        << QStringList{"cat = кошка", "dog = собака", "", "Animals"};
+    QTest::newRow("third field is the comment")
+        << QStringList{"cat\tкошка\tpet", "sun\tсолнце\t\t"}
+        << QStringList{"cat = кошка // pet", "sun = солнце"};
+    QTest::newRow("semicolon with quotes")
+        << QStringList{"\"run; ran\";бежать", "say \"hi\";\"сказать \"\"привет\"\"\""}
+        << QStringList{"run; ran = бежать", "say \"hi\" = сказать \"привет\""};
+    QTest::newRow("comma with a quoted comma")
+        << QStringList{"cat,кошка", "\"big, large\",большой", "go,идти"}
+        << QStringList{"cat = кошка", "big, large = большой", "go = идти"};
+    QTest::newRow("a card already") << QStringList{"cat\tкошка", "dog = собака"} << none;
+    QTest::newRow("half the lines only")
+        << QStringList{"cat\tкошка", "Animals", "Birds", "dog\tсобака"} << none;
+    QTest::newRow("prose with commas")
+        << QStringList{"One, two, three.", "Four and five, six.", "Seven."} << none;
+    QTest::newRow("empty second field") << QStringList{"cat\t", "dog\t"} << none;
+    QTest::newRow("empty file") << QStringList{} << none;
+}
+
+void TestTextImport::exportedFields()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, cards);
+    const auto made = ExportedFields::cardsOf(lines);
+    QCOMPARE(made.has_value(), !cards.isEmpty());
+    if (made)
+        QCOMPARE(*made, cards);
+}
 
 void TestTextImport::freeTarget_data()
 {

@@ -6,14 +6,15 @@
 #include <QTimer>
 
 // Answers every modal message box that opens while it lives, noting the texts: a question is
-// answered Yes, any other box is closed. It only acts while an event loop runs, as a box's does.
+// answered with answer, any other box is closed. It only acts while an event loop runs, as a
+// box's does.
 class BoxWatcher : public QObject
 {
 public:
-    BoxWatcher()
+    explicit BoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Yes)
     {
         m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
+        connect(&m_timer, &QTimer::timeout, this, [this, answer] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
@@ -23,8 +24,8 @@ public:
                 shown.append(button->text().remove(u'&'));
             shown.sort();
             buttons.append(shown.join(u' '));
-            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
-                yes->click();
+            if (QAbstractButton* button = box->button(answer))
+                button->click();
             else
                 box->accept();
         });

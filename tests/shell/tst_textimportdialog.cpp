@@ -49,7 +49,46 @@ private slots:
     void fileWithoutCardsIsKeptAndReported();
     void failedCopyChangesNothing();
     void foldersSurviveRestartAndStayApart();
+    void exportOfFieldsBecomesCards_data();
+    void exportOfFieldsBecomesCards();
 };
+
+void TestTextImportDialog::exportOfFieldsBecomesCards_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QByteArray>("copy");
+    const QByteArray exported = "cat\tкошка\r\ndog\tсобака\tpet\r\n";
+    QTest::newRow("Yes") << QMessageBox::Yes
+                         << QByteArray("\xEF\xBB\xBF"
+                                       "cat = кошка\r\ndog = собака // pet\r\n");
+    QTest::newRow("No") << QMessageBox::No << exported;
+}
+
+// A tab-separated export is made into cards on Yes and copied as it is on No; the picked file
+// is never written.
+void TestTextImportDialog::exportOfFieldsBecomesCards()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QTemporaryDir outside;
+    const QString picked = outside.filePath("Export.tsv");
+    const QByteArray exported = "cat\tкошка\r\ndog\tсобака\tpet\r\n";
+    {
+        QFile file(picked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(exported);
+    }
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
+    fakePicker(window.FormOpenTxtDialog(), {picked});
+    BoxWatcher boxes(answer);
+    QVERIFY(window.execute("FromFile0"));
+
+    QCOMPARE(boxes.texts.first(), window.messageText("msMakeCards"));
+    QTEST(read(fixture.path("Vocadrill/Export.txt")), "copy");
+    QCOMPARE(read(picked), exported);
+    QCOMPARE(window.store().MyDictPath, fixture.path("Vocadrill/Export.txt"));
+    QCOMPARE(window.store().MyDictSL.count(), answer == QMessageBox::Yes ? 2 : 0);
+}
 
 void TestTextImportDialog::importThreeTimesOpensEachCopy()
 {
@@ -68,7 +107,7 @@ void TestTextImportDialog::importThreeTimesOpensEachCopy()
         QCOMPARE(selected(window), name);
         QCOMPARE(window.findChild<QLabel*>("TextDict")->text(), name);
     }
-    QCOMPARE(picker->calls.first().filter, QString("Text files (*.txt);;All files (*.* *)"));
+    QCOMPARE(picker->calls.first().filter, QString("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)"));
     QCOMPARE(picker->calls.first().startFolder, QString());
     QCOMPARE(picker->calls.last().startFolder, outside.path());
     QCOMPARE(read(fixture.path("Data/TxtName.txt")), (outside.path() + "\r\n").toUtf8());

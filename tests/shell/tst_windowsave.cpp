@@ -4,6 +4,7 @@
 #include "cards/SaveScheduler.h"
 #include "engine/LearningEngine.h"
 #include "shell/InterfaceLanguage.h"
+#include "shell/MessagePanel.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -58,7 +59,50 @@ private slots:
     void deletedWhileRunning_data();
     void deletedWhileRunning();
     void deletedDictionaryStaysDeleted();
+    void changeOfFormToldOnce_data();
+    void changeOfFormToldOnce();
 };
+
+void TestWindowSave::changeOfFormToldOnce_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("English") << InterfaceLanguage::English
+                             << "Saved as UTF-8; 1 line that is not a card was left out; the "
+                                "original is in Data/Backups";
+    QTest::newRow("Russian") << InterfaceLanguage::Russian
+                             << "Сохранено в UTF-8; 1 строка, не являющаяся карточкой, не "
+                                "сохранена; оригинал — в Data/Backups";
+}
+
+// A list in windows-1251 with a heading: opening and saving leave it alone; the first save
+// after a card moved says once, in the interface language, how the file changed.
+void TestWindowSave::changeOfFormToldOnce()
+{
+    QFETCH(QString, language);
+    const QByteArray legacy = "\xC6\xE8\xE2\xEE\xF2\xED\xFB\xE5:\r\n"
+                              "cat = \xEA\xEE\xF8\xEA\xE0\r\ndog = \xF1\xEE\xE1\xE0\xEA\xE0\r\n";
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", legacy);
+    window.language().select(language);
+    auto* panel = window.findChild<MessagePanel*>();
+    QVERIFY(panel);
+    QVERIFY(window.SaveAll0());
+    QCOMPARE(fixture.read("Vocadrill/Animals.txt"), legacy);
+    QCOMPARE(window.store().MyDictSL.lines(), (QStringList{"cat = кошка", "dog = собака"}));
+    QVERIFY(panel->text().isEmpty());
+
+    window.store().MyDictSL.move(0, 1);
+    QVERIFY(window.SaveAll0());
+    QCOMPARE(fixture.read("Vocadrill/Animals.txt"), saved({"dog = собака", "cat = кошка"}));
+    QFETCH(QString, told);
+    QCOMPARE(panel->text(), told);
+
+    panel->MyMessage(QString());
+    window.store().MyDictSL.move(0, 1);
+    QVERIFY(window.SaveAll0());
+    QVERIFY(panel->text().isEmpty());
+}
 
 void TestWindowSave::changesAskForASave_data()
 {
