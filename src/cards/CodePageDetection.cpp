@@ -111,26 +111,28 @@ const Alphabet& alphabetOf(const QByteArray& language)
     return alphabets.find(language).value();
 }
 
-bool isAscii(char32_t c)
+// The readings of single-byte pages hold no character beyond the first plane, so a reading is
+// looked at one UTF-16 unit at a time.
+bool isAscii(QChar c)
 {
-    return c < 0x80;
+    return c.unicode() < 0x80;
 }
 
 // Characters that join the letters of one word, and punctuation that may stand at its ends.
-bool isInsideWord(char32_t c)
+bool isInsideWord(QChar c)
 {
     return c == u'\'' || c == u'-' || c == u'\u2019';
 }
 
-bool isEdgePunctuation(char32_t c)
+bool isEdgePunctuation(QChar c)
 {
     static const QString edges = QStringLiteral("«»„“”‘’‚…–—¿¡·");
-    return edges.contains(QChar(c));
+    return edges.contains(c);
 }
 
-bool isWordBreak(char32_t c)
+bool isWordBreak(QChar c)
 {
-    return QChar::isSpace(c) || (isAscii(c) && !QChar::isLetter(c) && !isInsideWord(c));
+    return c.isSpace() || (isAscii(c) && !c.isLetter() && !isInsideWord(c));
 }
 
 // A word in lower case, capitalised (one capital first) or all capitals.
@@ -141,12 +143,12 @@ Casing casingOf(QStringView word)
     int lower = 0;
     int upperAfterFirst = 0;
     bool first = true;
-    for (char32_t c : word.toUcs4()) {
-        if (QChar::isLower(c))
+    for (QChar c : word) {
+        if (c.isLower())
             ++lower;
-        else if (QChar::isUpper(c) && !first)
+        else if (c.isUpper() && !first)
             ++upperAfterFirst;
-        if (QChar::isLetter(c))
+        if (c.isLetter())
             first = false;
     }
     if (upperAfterFirst == 0)
@@ -154,51 +156,47 @@ Casing casingOf(QStringView word)
     return lower == 0 ? Casing::Capitals : Casing::Mixed;
 }
 
+int countBeyondAscii(QStringView text)
+{
+    return int(std::count_if(text.begin(), text.end(), [](QChar c) { return !isAscii(c); }));
+}
+
 // A word of a reading that holds characters beyond ASCII: its letters, stripped of punctuation
 // at its ends, and how many characters beyond ASCII it had before.
 struct Word
 {
-    QString letters;
+    QStringView letters;
     int beyondAscii = 0;
 };
-
-int countBeyondAscii(QStringView text)
-{
-    return int(std::count_if(text.begin(), text.end(), [](QChar c) { return !isAscii(c.unicode()); }));
-}
 
 QList<Word> wordsBeyondAscii(QStringView text)
 {
     QList<Word> words;
-    QString word;
-    const auto finish = [&words, &word] {
-        qsizetype begin = 0;
-        qsizetype end = word.size();
-        while (begin < end && isEdgePunctuation(word[begin].unicode()))
-            ++begin;
-        while (end > begin && isEdgePunctuation(word[end - 1].unicode()))
-            --end;
-        const QString letters = word.mid(begin, end - begin);
+    const auto add = [&words](QStringView word) {
+        QStringView letters = word;
+        while (!letters.isEmpty() && isEdgePunctuation(letters.front()))
+            letters = letters.sliced(1);
+        while (!letters.isEmpty() && isEdgePunctuation(letters.back()))
+            letters.chop(1);
         if (countBeyondAscii(letters) > 0)
             words.append({letters, countBeyondAscii(word)});
-        word.clear();
     };
-    for (char32_t c : text.toUcs4()) {
-        if (isWordBreak(c))
-            finish();
-        else
-            word += QString::fromUcs4(&c, 1);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isWordBreak(text[i])) {
+            add(text.sliced(start, i - start));
+            start = i + 1;
+        }
     }
-    finish();
+    add(text.sliced(start));
     return words;
 }
 
-bool isWordOf(const QString& word, const USet* letters)
+bool isWordOf(QStringView word, const USet* letters)
 {
-    for (char32_t c : word.toUcs4())
-        if (!isInsideWord(c) && !QChar::isMark(c) && !uset_contains(letters, UChar32(c)))
-            return false;
-    return true;
+    return std::all_of(word.begin(), word.end(), [letters](QChar c) {
+        return isInsideWord(c) || c.isMark() || uset_contains(letters, c.unicode());
+    });
 }
 
 // How well a reading fits one of its languages: its words count one up, words that are not of
@@ -278,6 +276,29 @@ struct Reading
     Fit fit;
 };
 
+// The distinct readings of the bytes in the pages that read them without error, judged.
+QList<Reading> readingsOf(QByteArrayView bytes)
+{
+    QList<Reading> readings;
+    for (const Page& page : pages) {
+        QStringDecoder decoder(page.name, QStringConverter::Flag::Stateless);
+        if (!decoder.isValid())
+            continue;
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError())
+            continue;
+        auto same = std::find_if(readings.begin(), readings.end(),
+                                 [&text](const Reading& r) { return r.text == text; });
+        if (same != readings.end()) {
+            same->pages.append(page.name);
+            continue;
+        }
+        const Fit fit = fitOf(wordsBeyondAscii(text), page.languages);
+        readings.append({std::move(text), {page.name}, fit});
+    }
+    return readings;
+}
+
 // The page of a reading: the locale's page when it gives it, else the first that does.
 QByteArray pageOf(const Reading& reading, const QByteArray& localePage)
 {
@@ -297,27 +318,11 @@ bool givesLocalePage(const Reading& reading, const QByteArray& localePage)
 QByteArray detectCodePage(QByteArrayView bytes, const QByteArray& localePage)
 {
     const QByteArrayView sample = bytes.first(std::min(bytes.size(), SampleBytes));
-    if (std::all_of(sample.begin(), sample.end(), [](char b) { return isAscii(uchar(b)); }) ||
+    if (std::all_of(sample.begin(), sample.end(), [](char b) { return uchar(b) < 0x80; }) ||
         !isCandidate(localePage))
         return localePage;
 
-    QList<Reading> readings;
-    for (const Page& page : pages) {
-        QStringDecoder decoder(page.name, QStringConverter::Flag::Stateless);
-        if (!decoder.isValid())
-            continue;
-        QString text = decoder.decode(sample);
-        if (decoder.hasError())
-            continue;
-        auto same = std::find_if(readings.begin(), readings.end(),
-                                 [&text](const Reading& r) { return r.text == text; });
-        if (same != readings.end()) {
-            same->pages.append(page.name);
-            continue;
-        }
-        const Fit fit = fitOf(wordsBeyondAscii(text), page.languages);
-        readings.append({std::move(text), {page.name}, fit});
-    }
+    const QList<Reading> readings = readingsOf(sample);
     Fit best{0, 0, false};
     for (const Reading& reading : readings)
         best = std::max(best, reading.fit);

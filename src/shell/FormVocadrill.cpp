@@ -42,6 +42,7 @@
 #include "shell/WindowPorts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -180,14 +180,16 @@ void TestTextFile::textWithoutMark_data()
     QTest::addColumn<QStringList>("lines");
     const QString text = "cat = кошка\r\nword = слово\r\n";
     const QStringList lines{"cat = кошка", "word = слово"};
-    QTest::newRow("UTF-16 LE") << QStringEncoder(QStringConverter::Utf16LE).encode(text) << lines;
-    QTest::newRow("UTF-16 BE") << QStringEncoder(QStringConverter::Utf16BE).encode(text) << lines;
-    QTest::newRow("windows-1251")
-        << QStringEncoder("windows-1251").encode(text) << lines;
+    const auto encoded = [&text](QStringEncoder encoder) -> QByteArray {
+        return encoder.encode(text);
+    };
+    const QByteArray le = encoded(QStringEncoder(QStringConverter::Utf16LE));
+    QTest::newRow("UTF-16 LE") << le << lines;
+    QTest::newRow("UTF-16 BE") << encoded(QStringEncoder(QStringConverter::Utf16BE)) << lines;
+    QTest::newRow("windows-1251") << encoded(QStringEncoder("windows-1251")) << lines;
     QTest::newRow("UTF-8 with a NUL")
         << QByteArray("cat = dog\r\nbig = gr\0o\xC3\x9F\r\n") << QStringList{"cat = dog", "big = gr"};
-    QTest::newRow("UTF-16 LE of odd length")
-        << QStringEncoder(QStringConverter::Utf16LE).encode(text) + 'x' << QStringList{"c"};
+    QTest::newRow("UTF-16 LE of odd length") << le + 'x' << QStringList{"c"};
 }
 
 void TestTextFile::textWithoutMark()

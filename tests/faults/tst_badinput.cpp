@@ -83,8 +83,9 @@ void TestBadInput::dictionaries_data()
         << bom + QByteArray("cat = кошка\r\ndo\0g = собака\r\nbird = птица\r\n", 47) << 1;
 }
 
-// Opening never changes the file, only card lines are kept (a file with none is announced),
-// the save writes what was kept, and the file as it was stays among the backups.
+// Opening never changes the file, only card lines are kept (a file with none is announced), a
+// save leaves the file alone until a card changes, then writes what is in memory, and the file
+// as it was stays among the backups.
 void TestBadInput::dictionaries()
 {
     QFETCH(QByteArray, bytes);
@@ -101,6 +102,11 @@ void TestBadInput::dictionaries()
     QCOMPARE(store.MyDictPath, path);
     QVERIFY(read(path) == bytes);
 
+    store.SaveAll(defaultDataRecord());
+    QVERIFY(read(path) == bytes);
+    QVERIFY(store.backups().backupsOf("Bad").isEmpty());
+
+    store.MyDictSL.append("new = новый");
     store.SaveAll(defaultDataRecord());
     QCOMPARE(TextFile::readLines(path), store.MyDictSL.lines());
     const QStringList copies = store.backups().backupsOf("Bad");
