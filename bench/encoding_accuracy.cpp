@@ -19,22 +19,28 @@ struct Source
 {
     QString language;
     QString file;
-    QList<QByteArray> pages;
+    QByteArrayList pages;
 };
 
-const Source sources[] = {
-    {"Russian", "corpus/dict/everyday500_nophon.txt", {"windows-1251", "KOI8-R", "IBM866"}},
-    {"Ukrainian", "wordlists/uk.txt", {"windows-1251", "KOI8-U"}},
-    {"German", "wordlists/de.txt", {"windows-1252"}},
-    {"French", "wordlists/fr.txt", {"windows-1252"}},
-    {"Spanish", "wordlists/es.txt", {"windows-1252"}},
-    {"Polish", "wordlists/pl.txt", {"windows-1250"}},
-    {"Czech", "wordlists/cs.txt", {"windows-1250"}},
-    {"Greek", "wordlists/el.txt", {"windows-1253"}},
-    {"Turkish", "wordlists/tr.txt", {"windows-1254"}},
-    {"Lithuanian", "wordlists/lt.txt", {"windows-1257"}},
-    {"Latvian", "wordlists/lv.txt", {"windows-1257"}},
-};
+// The word lists and their pages, from wordlists/pages.tsv.
+QList<Source> sourcesIn(const QString& fixtures)
+{
+    QFile table(fixtures + QLatin1String("/wordlists/pages.tsv"));
+    if (!table.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(table.fileName()),
+                     qPrintable(table.errorString()));
+        std::exit(2);
+    }
+    QList<Source> sources;
+    for (const QByteArray& row : table.readAll().split('\n').mid(1)) {
+        const QByteArrayList cells = row.split('\t');
+        if (cells.size() == 3)
+            sources.append({QString::fromUtf8(cells[1]),
+                            fixtures + QLatin1String("/wordlists/") + QString::fromUtf8(cells[0]),
+                            cells[2].split(' ')});
+    }
+    return sources;
+}
 
 constexpr int Sizes[] = {5, 10, 20, 50, 100, 1000};
 
@@ -114,8 +120,8 @@ int main(int argc, char** argv)
     QList<int> rightBySize(std::size(Sizes));
     QList<int> totalBySize(std::size(Sizes));
     int unguessedFailures = 0;
-    for (const Source& source : sources) {
-        const QStringList lines = linesOf(fixtures + u'/' + source.file);
+    for (const Source& source : sourcesIn(fixtures)) {
+        const QStringList lines = linesOf(source.file);
         for (const QByteArray& page : source.pages) {
             out << "| " << source.language << " | " << page << " |";
             for (int s = 0; s < int(std::size(Sizes)); ++s) {

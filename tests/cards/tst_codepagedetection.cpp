@@ -43,32 +43,15 @@ void TestCodePageDetection::pageReadsTheText_data()
     QTest::newRow("one Russian line") << "кошка = cat" << QByteArray("windows-1251") << english;
     QTest::newRow("Russian heading and card")
         << "Животные:\r\ncat = кошка" << QByteArray("KOI8-R") << english;
-    const struct
-    {
-        const char* file;
-        QList<QByteArray> pages;
-    } lists[] = {
-        {"corpus/dict/everyday500_nophon.txt", {"windows-1251", "KOI8-R", "IBM866"}},
-        {"wordlists/uk.txt", {"windows-1251", "KOI8-U"}},
-        {"wordlists/de.txt", {"windows-1252"}},
-        {"wordlists/fr.txt", {"windows-1252"}},
-        {"wordlists/es.txt", {"windows-1252"}},
-        {"wordlists/pl.txt", {"windows-1250"}},
-        {"wordlists/cs.txt", {"windows-1250"}},
-        {"wordlists/el.txt", {"windows-1253"}},
-        {"wordlists/tr.txt", {"windows-1254"}},
-        {"wordlists/lt.txt", {"windows-1257"}},
-        {"wordlists/lv.txt", {"windows-1257"}},
-    };
-    for (const auto& list : lists) {
-        for (const QByteArray& page : list.pages) {
-            const QString text = firstLines(list.file, 20);
-            const QString name = QFileInfo(list.file).baseName() + u' ' + page;
-            QTest::newRow(qPrintable(name + " on English")) << text << page << english;
-            QTest::newRow(qPrintable(name + " on Russian"))
-                << text << page << QByteArray("windows-1251");
-            QTest::newRow(qPrintable(name + " on Czech"))
-                << text << page << QByteArray("windows-1250");
+    for (const QStringList& row : CorpusTsv::rows(CorpusTsv::fixture("wordlists/pages.tsv"))) {
+        const QString text = firstLines("wordlists/" + row[0], 20);
+        for (const QString& page : row[2].split(u' ')) {
+            const QString name = row[1] + u' ' + page;
+            for (const auto& [locale, localePage] :
+                 {std::pair{"English", "windows-1252"}, std::pair{"Russian", "windows-1251"},
+                  std::pair{"Czech", "windows-1250"}})
+                QTest::newRow(qPrintable(name + " on " + locale))
+                    << text << page.toLatin1() << QByteArray(localePage);
         }
     }
 }
