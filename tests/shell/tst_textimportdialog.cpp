@@ -1,6 +1,7 @@
 #include "BoxWatcher.h"
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
+#include "cards/LegacyEncoding.h"
 #include "FakeFilePicker.h"
 #include "settings/FormOpenPictureDialog.h"
 #include "shell/FormOpenTxtDialog.h"
@@ -51,7 +52,52 @@ private slots:
     void foldersSurviveRestartAndStayApart();
     void exportOfFieldsBecomesCards_data();
     void exportOfFieldsBecomesCards();
+    void importedListsReadRight_data();
+    void importedListsReadRight();
 };
+
+// Lists from other places, imported on an English UTF-8 locale: each opens with its cards as
+// written, and its copy keeps the picked file's bytes.
+void TestTextImportDialog::importedListsReadRight_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("cards");
+    const QString russian = "Животные:\r\ncat = кошка\r\ndog = собака\r\nbird = птица\r\n";
+    const QStringList russianCards{"cat = кошка", "dog = собака", "bird = птица"};
+    const auto encoded = [](const char* page, const QString& text) -> QByteArray {
+        return QStringEncoder(page).encode(text);
+    };
+    QTest::newRow("windows-1251") << encoded("windows-1251", russian) << russianCards;
+    QTest::newRow("KOI8-R") << encoded("KOI8-R", russian) << russianCards;
+    QTest::newRow("IBM866") << encoded("IBM866", russian) << russianCards;
+    QTest::newRow("UTF-16 LE without a mark") << encoded("UTF-16LE", russian) << russianCards;
+    QTest::newRow("UTF-8 without a mark") << russian.toUtf8() << russianCards;
+    QTest::newRow("windows-1250")
+        << encoded("windows-1250", "apple = jabłko\r\nbook = książka\r\nyellow = żółty\r\n")
+        << QStringList{"apple = jabłko", "book = książka", "yellow = żółty"};
+    QTest::newRow("windows-1253")
+        << encoded("windows-1253", "water = νερό\r\nbread = ψωμί\r\n")
+        << QStringList{"water = νερό", "bread = ψωμί"};
+}
+
+void TestTextImportDialog::importedListsReadRight()
+{
+    QFETCH(QByteArray, bytes);
+    setProgramLegacyEncoding(LegacyEncoding{true, "windows-1252"});
+    QTemporaryDir outside;
+    const QString picked = outside.filePath("List.txt");
+    {
+        QFile file(picked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    fakePicker(window.FormOpenTxtDialog(), {picked});
+    QVERIFY(window.execute("FromFile0"));
+    QTEST(window.store().MyDictSL.lines(), "cards");
+    QCOMPARE(read(fixture.path("Vocadrill/List.txt")), bytes);
+}
 
 void TestTextImportDialog::exportOfFieldsBecomesCards_data()
 {
