@@ -90,8 +90,8 @@ int unguessedWrong(const QString& text)
     const QByteArray utf8 = text.toUtf8();
     const QByteArray le = utf16(text, QStringConverter::Utf16LE);
     const QByteArray be = utf16(text, QStringConverter::Utf16BE);
-    const QList<QByteArray> forms{utf8, "\xEF\xBB\xBF" + utf8, le, "\xFF\xFE" + le, be,
-                                  "\xFE\xFF" + be};
+    const QList<QByteArray> forms{utf8, "\xEF\xBB\xBF" + utf8, le, "\xFF\xFE" + le,
+                                  be,   "\xFE\xFF" + be};
     int wrong = 0;
     for (const QByteArray& form : forms)
         wrong += readsRight(form, text) ? 0 : 1;

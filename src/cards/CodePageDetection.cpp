@@ -53,8 +53,9 @@ constexpr Page pages[] = {
 
 // ICU names a Latin page by its ISO form when the bytes hold no C1 byte; either form counts.
 constexpr std::pair<const char*, const char*> icuTwins[] = {
-    {"ISO-8859-1", "windows-1252"}, {"ISO-8859-2", "windows-1250"}, {"ISO-8859-6", "windows-1256"},
-    {"ISO-8859-7", "windows-1253"}, {"ISO-8859-8", "windows-1255"}, {"ISO-8859-8-I", "windows-1255"},
+    {"ISO-8859-1", "windows-1252"}, {"ISO-8859-2", "windows-1250"},
+    {"ISO-8859-6", "windows-1256"}, {"ISO-8859-7", "windows-1253"},
+    {"ISO-8859-8", "windows-1255"}, {"ISO-8859-8-I", "windows-1255"},
     {"ISO-8859-9", "windows-1254"},
 };
 
@@ -136,7 +137,12 @@ bool isWordBreak(QChar c)
 }
 
 // A word in lower case, capitalised (one capital first) or all capitals.
-enum class Casing { Plain, Capitals, Mixed };
+enum class Casing
+{
+    Plain,
+    Capitals,
+    Mixed
+};
 
 Casing casingOf(QStringView word)
 {
@@ -264,8 +270,9 @@ QHash<QByteArray, int> icuConfidences(QByteArrayView bytes)
 
 bool isCandidate(const QByteArray& page)
 {
-    return std::any_of(std::begin(pages), std::end(pages),
-                       [&page](const Page& p) { return page.compare(p.name, Qt::CaseInsensitive) == 0; });
+    return std::any_of(std::begin(pages), std::end(pages), [&page](const Page& p) {
+        return page.compare(p.name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // One distinct reading of the bytes and the pages that give it, in the order of preference.

@@ -91,7 +91,8 @@ std::optional<QList<QStringList>> fieldsOf(const QStringList& lines,
 
 std::optional<QStringList> cardsOf(const QStringList& lines)
 {
-    if (std::any_of(lines.begin(), lines.end(), [](const QString& line) { return IsVocabula(line); }))
+    if (std::any_of(lines.begin(), lines.end(),
+                    [](const QString& line) { return IsVocabula(line); }))
         return std::nullopt;
     auto fields = fieldsOf(lines, tabFields, false);
     for (QChar separator : {u';', u','}) {

@@ -10,8 +10,8 @@
 //
 // Reading: a byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) decides the encoding; text without
 // one is UTF-16 when its bytes say so (see UnmarkedUtf16.h), else read by the legacy encoding,
-// whose 8-bit page is the one that fits the bytes best (see CodePageDetection.h). CR LF, a lone CR and a lone LF end lines; a NUL ends the text; a final
-// line break starts no extra line.
+// whose 8-bit page is the one that fits the bytes best (see CodePageDetection.h). CR LF, a lone
+// CR and a lone LF end lines; a NUL ends the text; a final line break starts no extra line.
 // Writing: every write goes through QSaveFile, so a crash leaves the old file or the new one.
 namespace TextFile {
 

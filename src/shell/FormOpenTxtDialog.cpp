@@ -5,7 +5,8 @@
 #include "cards/TextImport.h"
 #include "shell/FilePicker.h"
 
-const QString TFormOpenTxtDialog::Filter = QStringLiteral("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)");
+const QString TFormOpenTxtDialog::Filter =
+    QStringLiteral("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)");
 
 TFormOpenTxtDialog::TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, QObject* parent)
     : QObject(parent), m_dictDir(std::move(dictDir)), m_folder(txtNamePath),

@@ -42,11 +42,11 @@
 #include "shell/WindowPorts.h"
 
 #include <QAction>
-#include <QDir>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>

@@ -83,7 +83,8 @@ constexpr Row russianTable[] = {
     {"There are no proper lines in this file", "Нет правильных строк в этом словаре"},
     {"Saved as UTF-8", "Сохранено в UTF-8"},
     {"1 line that is not a card was left out", "1 строка, не являющаяся карточкой, не сохранена"},
-    {"%1 lines that are not cards were left out", "Не сохранено строк, не являющихся карточками: %1"},
+    {"%1 lines that are not cards were left out",
+     "Не сохранено строк, не являющихся карточками: %1"},
     {"the original is in %1", "оригинал — в %1"},
     {"This file has no card lines, but most of its lines are two fields. Make them into cards, "
      "first field = second field?",

@@ -85,8 +85,9 @@ void TestDictionaryStore::openKeepsCardsAndSaveWritesThem()
 void TestDictionaryStore::legacyListKeepsItsBytesUntilACardChanges()
 {
     setProgramLegacyEncoding(LegacyEncoding{true, "windows-1252"});
-    const QByteArray bytes = QStringEncoder("windows-1251").encode(
-        QString("Животные:\r\ncat = кошка\r\n\r\ndog = собака\r\n"));
+    const QByteArray bytes =
+        QStringEncoder("windows-1251")
+            .encode(QString("Животные:\r\ncat = кошка\r\n\r\ndog = собака\r\n"));
     write(dict("Animals.txt"), bytes);
     QSignalSpy told(&store(), &DictionaryStore::formChanged);
     store().LoadMyDict("Animals", true);

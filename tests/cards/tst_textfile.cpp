@@ -187,8 +187,8 @@ void TestTextFile::textWithoutMark_data()
     QTest::newRow("UTF-16 LE") << le << lines;
     QTest::newRow("UTF-16 BE") << encoded(QStringEncoder(QStringConverter::Utf16BE)) << lines;
     QTest::newRow("windows-1251") << encoded(QStringEncoder("windows-1251")) << lines;
-    QTest::newRow("UTF-8 with a NUL")
-        << QByteArray("cat = dog\r\nbig = gr\0o\xC3\x9F\r\n") << QStringList{"cat = dog", "big = gr"};
+    QTest::newRow("UTF-8 with a NUL") << QByteArray("cat = dog\r\nbig = gr\0o\xC3\x9F\r\n")
+                                      << QStringList{"cat = dog", "big = gr"};
     QTest::newRow("UTF-16 LE of odd length") << le + 'x' << QStringList{"c"};
 }
 

@@ -43,9 +43,8 @@ void TestTextImport::exportedFields_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("cards");
     const QStringList none;
-    QTest::newRow("tab")
-        << QStringList{"cat\tкошка", "dog \t собака", "", "Animals"}
-        << QStringList{"cat = кошка", "dog = собака", "", "Animals"};
+    QTest::newRow("tab") << QStringList{"cat\tкошка", "dog \t собака", "", "Animals"}
+                         << QStringList{"cat = кошка", "dog = собака", "", "Animals"};
     QTest::newRow("third field is the comment")
         << QStringList{"cat\tкошка\tpet", "sun\tсолнце\t\t"}
         << QStringList{"cat = кошка // pet", "sun = солнце"};

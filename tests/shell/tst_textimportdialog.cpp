@@ -75,9 +75,8 @@ void TestTextImportDialog::importedListsReadRight_data()
     QTest::newRow("windows-1250")
         << encoded("windows-1250", "apple = jabłko\r\nbook = książka\r\nyellow = żółty\r\n")
         << QStringList{"apple = jabłko", "book = książka", "yellow = żółty"};
-    QTest::newRow("windows-1253")
-        << encoded("windows-1253", "water = νερό\r\nbread = ψωμί\r\n")
-        << QStringList{"water = νερό", "bread = ψωμί"};
+    QTest::newRow("windows-1253") << encoded("windows-1253", "water = νερό\r\nbread = ψωμί\r\n")
+                                  << QStringList{"water = νερό", "bread = ψωμί"};
 }
 
 void TestTextImportDialog::importedListsReadRight()
@@ -153,7 +152,8 @@ void TestTextImportDialog::importThreeTimesOpensEachCopy()
         QCOMPARE(selected(window), name);
         QCOMPARE(window.findChild<QLabel*>("TextDict")->text(), name);
     }
-    QCOMPARE(picker->calls.first().filter, QString("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)"));
+    QCOMPARE(picker->calls.first().filter,
+             QString("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)"));
     QCOMPARE(picker->calls.first().startFolder, QString());
     QCOMPARE(picker->calls.last().startFolder, outside.path());
     QCOMPARE(read(fixture.path("Data/TxtName.txt")), (outside.path() + "\r\n").toUtf8());
