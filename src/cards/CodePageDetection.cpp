@@ -59,8 +59,10 @@ constexpr std::pair<const char*, const char*> icuTwins[] = {
     {"ISO-8859-9", "windows-1254"},
 };
 
-// How much more sure ICU must be of one reading than of the next to decide between them.
-constexpr int ClearlySure = 20;
+// How much more sure ICU must be of one reading than of the next to decide between them: its
+// models tell scripts apart on a few words, but Latin languages only on more text.
+constexpr int ClearlySureOfScript = 5;
+constexpr int ClearlySureOfLatin = 20;
 
 // How much less likely, as a natural logarithm, a reading's letters may be than the best
 // reading's and still leave the choice to the detector.
@@ -341,8 +343,9 @@ QByteArray detectCodePage(QByteArrayView bytes, const QByteArray& localePage)
             bestReadings.append(&reading);
     // Between readings in the Latin script, whose alphabets overlap, those whose letters are
     // clearly less likely than the best one's are out.
-    if (std::all_of(bestReadings.begin(), bestReadings.end(),
-                    [](const Reading* r) { return r->fit.latin; }))
+    const bool allLatin = std::all_of(bestReadings.begin(), bestReadings.end(),
+                                      [](const Reading* r) { return r->fit.latin; });
+    if (allLatin)
         bestReadings.removeIf([&best](const Reading* r) {
             return r->fit.likelihood <= best.likelihood - LikelihoodMargin;
         });
@@ -361,7 +364,8 @@ QByteArray detectCodePage(QByteArrayView bytes, const QByteArray& localePage)
                      [&confidenceOf](const Reading* a, const Reading* b) {
                          return confidenceOf(a) > confidenceOf(b);
                      });
-    if (confidenceOf(bySureness[0]) - confidenceOf(bySureness[1]) >= ClearlySure)
+    if (confidenceOf(bySureness[0]) - confidenceOf(bySureness[1]) >=
+        (allLatin ? ClearlySureOfLatin : ClearlySureOfScript))
         return pageOf(*bySureness.first(), localePage);
     for (const Reading* reading : bestReadings)
         if (givesLocalePage(*reading, localePage))
