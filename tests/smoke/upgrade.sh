@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installing over a program folder that a learner has used replaces what ships with the program
+# and nothing else: the program is installed and started once, the learner's files are written,
+# the shipped files are made stale, and after a second install the folder is the same, byte for
+# byte and file for file, as before the shipped files went stale.
+# Usage: upgrade.sh <build folder> <source data folder>
+set -euo pipefail
+
+build=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+home="$prefix/lib/vocadrill"
+source "$(dirname "${BASH_SOURCE[0]}")/learner-files.sh"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+start_once "$home" "$work"
+write_learner_files "$home"
+cp -a "$home" "$work/before"
+
+# An older version's files: every kind of shipped file changed or missing.
+printf 'old help' > "$home/Data/Help.txt"
+rm "$home/Data/Sound.wav" "$home/Data/OriginalPhonetic/Phonetic.txt"
+printf 'old' >> "$home/Data/OriginalDictionaries/Irregular verbs.txt"
+printf 'old' >> "$home/vocadrill"
+touch -d '2001-01-01' "$home/Data/Manual.html"
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+
+diff -r --no-dereference "$work/before" "$home" || fail "the second install left the folder changed"
+cmp -s "$data/Help.txt" "$home/Data/Help.txt" || fail "the shipped help was not replaced"
