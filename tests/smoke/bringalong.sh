@@ -10,7 +10,7 @@ build=$1
 bring_along=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$(dirname "${BASH_SOURCE[0]}")/learner-files.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -18,7 +18,7 @@ cmake --install "$build" --prefix "$work/old" > /dev/null
 cmake --install "$build" --prefix "$work/new" > /dev/null
 old="$work/old/lib/vocadrill"
 new="$work/new/lib/vocadrill"
-start_once "$old" "$work"
+start_once "$old/vocadrill" "$work"
 write_learner_files "$old"
 cp -a "$old" "$work/before"
 

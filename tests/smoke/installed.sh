@@ -11,6 +11,8 @@ trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 home="$prefix/lib/vocadrill"
 
+source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
+
 fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
@@ -30,17 +32,8 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/vocadrill.svg" ] || fail "no scalable icon"
 
-# The first start, through the link, with a home of its own.
-mkdir -p "$work/home"
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen \
-    "$prefix/bin/vocadrill" &
-pid=$!
-for _ in $(seq 100); do
-    [ -d "$home/Vocadrill/Learnt" ] && break
-    sleep 0.1
-done
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
+# The first start, through the link.
+start_once "$prefix/bin/vocadrill" "$work"
 
 [ -f "$home/Vocadrill/500 common words.txt" ] || fail "the first start copied no dictionary"
 [ -f "$home/Vocadrill/More/Common words 501-665.txt" ] || fail "the subfolder was not copied"

@@ -12,12 +12,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 home="$prefix/lib/vocadrill"
-source "$(dirname "${BASH_SOURCE[0]}")/learner-files.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-start_once "$home" "$work"
+start_once "$home/vocadrill" "$work"
 write_learner_files "$home"
 cp -a "$home" "$work/before"
 

@@ -1,8 +1,10 @@
-# Sourced by the smoke tests. write_learner_files <program folder> writes, beside a program that
-# has started once, the files a learner's use leaves there, as the program writes them: a card
-# learnt (its line moved to the end and added to the learnt list), a shipped dictionary deleted,
-# a new one, an own phonetic dictionary, a backup, the settings record, the progress store, a
-# background picture and the remembered folders.
+# Sourced by the smoke tests of the installed program.
+
+# write_learner_files <program folder> writes, beside a program that has started once, the files
+# a learner's use leaves there, as the program writes them: a card learnt (its line moved to the
+# end and added to the learnt list), a shipped dictionary deleted, a new one, an own phonetic
+# dictionary, a backup, the settings record, the progress store, a background picture and the
+# remembered folders.
 write_learner_files() {
     local home=$1 dicts=$1/Vocadrill data=$1/Data
     local dict="$dicts/500 common words.txt"
@@ -23,17 +25,19 @@ write_learner_files() {
     printf '%s' "$dicts" > "$data/TxtName.txt"
 }
 
-# start_once <program folder> <scratch folder>: starts the program once, off screen with a home
-# of its own, until its first start has laid out its folders.
+# start_once <program or a link to it> <scratch folder>: starts the program once, off screen with
+# a home of its own, until its first start has laid out its folders beside it.
 start_once() {
+    local folder
+    folder=$(dirname "$(readlink -f "$1")")
     mkdir -p "$2/home"
-    HOME="$2/home" XDG_CONFIG_HOME="$2/home/.config" QT_QPA_PLATFORM=offscreen "$1/vocadrill" &
+    HOME="$2/home" XDG_CONFIG_HOME="$2/home/.config" QT_QPA_PLATFORM=offscreen "$1" &
     local pid=$!
     for _ in $(seq 100); do
-        [ -d "$1/Data/Backgrounds/2" ] && break
+        [ -d "$folder/Data/Backgrounds/2" ] && break
         sleep 0.1
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    [ -d "$1/Data/Backgrounds/2" ] || { echo "FAIL: the first start laid out no folders"; exit 1; }
+    [ -d "$folder/Data/Backgrounds/2" ] || { echo "FAIL: the first start laid out no folders"; exit 1; }
 }
