@@ -59,4 +59,7 @@ for mode in 0 1 2; do
     [ -d "$folder/Data/Backgrounds/$mode" ] || fail "no backgrounds folder $mode"
 done
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
+# The root has an ICU of its own (its OpenGL needs one): the program must use the bundled one.
+! grep -E 'libQt6|libicu' "/proc/$program_pid/maps" | grep -v "$folder/lib/" ||
+    fail "the program uses Qt or ICU from outside the bundle"
 echo "The bundle started in $root and laid out its data."
