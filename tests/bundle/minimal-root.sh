@@ -6,14 +6,15 @@
 set -euo pipefail
 
 root=/var/tmp/vocadrill-minimal-root
-desktop=libx11-6,libx11-xcb1,libxcb1,libgl1,libegl1,libfontconfig1,libfreetype6,fonts-dejavu-core
+desktop=libx11-6,libx11-xcb1,libxcb1,libgl1,libegl1,libopengl0,libfontconfig1,libfreetype6,fonts-dejavu-core
 
-if [ ! -f "$root/.complete" ]; then
-    command -v debootstrap > /dev/null ||
-        env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap >&2
+# The root is made again when the list of what it holds has changed.
+if [ "$(cat "$root/.complete" 2>/dev/null)" != "$desktop" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/install-missing.sh"
+    install_missing debootstrap
     rm -rf "$root"
     echo "Making a minimal Debian root in $root (once; a few minutes)" >&2
     debootstrap --variant=minbase --include="$desktop" bookworm "$root" >&2
-    touch "$root/.complete"
+    echo "$desktop" > "$root/.complete"
 fi
 echo "$root"

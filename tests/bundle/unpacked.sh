@@ -40,8 +40,8 @@ unshare --mount --propagation private bash -c '
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
-    env -i DISPLAY="$display" HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 \
-        chroot "$root" "$inside" &
+    chroot "$root" env -i DISPLAY="$display" HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 \
+        "$inside" &
     echo $! > "$pidfile"
     wait
 ' jail "$root" "$inside" "$display" "$work/pid" > "$work/log" 2>&1 &
