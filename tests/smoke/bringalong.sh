@@ -5,14 +5,10 @@
 # it is.
 # Usage: bringalong.sh <build folder> <bring-along script>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
 
 build=$1
 bring_along=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$work/old" > /dev/null
 cmake --install "$build" --prefix "$work/new" > /dev/null

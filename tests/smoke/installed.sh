@@ -4,16 +4,11 @@
 # program once and checks that its first start copied the shipped dictionaries beside it.
 # Usage: installed.sh <build folder>
 set -euo pipefail
-
-build=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-prefix="$work/prefix"
-home="$prefix/lib/vocadrill"
-
 source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
+build=$1
+prefix="$work/prefix"
+home="$prefix/lib/vocadrill"
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 

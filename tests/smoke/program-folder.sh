@@ -1,4 +1,10 @@
-# Sourced by the smoke tests of the installed program.
+# Sourced by the smoke tests of the installed program: a scratch folder, $work, removed on exit,
+# and the helpers below.
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
 
 # write_learner_files <program folder> writes, beside a program that has started once, the files
 # a learner's use leaves there, as the program writes them: a card learnt (its line moved to the
@@ -39,5 +45,5 @@ start_once() {
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    [ -d "$folder/Data/Backgrounds/2" ] || { echo "FAIL: the first start laid out no folders"; exit 1; }
+    [ -d "$folder/Data/Backgrounds/2" ] || fail "the first start laid out no folders"
 }

@@ -5,16 +5,12 @@
 # byte and file for file, as before the shipped files went stale.
 # Usage: upgrade.sh <build folder> <source data folder>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
 
 build=$1
 data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 home="$prefix/lib/vocadrill"
-source "$(dirname "${BASH_SOURCE[0]}")/program-folder.sh"
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 start_once "$home/vocadrill" "$work"
