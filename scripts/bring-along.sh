@@ -23,7 +23,7 @@ holds_learner_files() {
 }
 holds_learner_files "$old" || exit 0
 if holds_learner_files "$new"; then
-    echo "Note: $old still holds files of an earlier run; the program uses those in $new." >&2
+    echo "Note: $old still holds learner files of earlier runs; the program uses those in $new." >&2
     exit 0
 fi
 

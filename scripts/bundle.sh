@@ -22,7 +22,7 @@ system_libraries='^(linux-vdso|ld-linux-x86-64|libc|libm|libdl|libpthread|librt|
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cmake --install "$build" --prefix "$work/prefix" > /dev/null
+cmake --install "$build" --prefix "$work/prefix" --strip > /dev/null
 app="$work/$name"
 mv "$work/prefix/lib/vocadrill" "$app"
 mkdir -p "$app/lib" "$app/plugins" "$app/translations"
