@@ -6,11 +6,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-prefix=${VOCADRILL_PREFIX:-$HOME/.local}
-mkdir -p "$prefix"
-prefix=$(cd "$prefix" && pwd -P)
+prefix=$(realpath -m "${VOCADRILL_PREFIX:-$HOME/.local}")
 case "$prefix/" in
-"$(cd "$root" && pwd -P)"/*)
+"$(realpath "$root")"/*)
     echo "The program folder must lie outside the checkout: set VOCADRILL_PREFIX elsewhere." >&2
     exit 1 ;;
 esac
