@@ -10,11 +10,11 @@ bundle=$(realpath "$1")
 here=$(dirname "${BASH_SOURCE[0]}")
 root=$("$here/minimal-root.sh")
 
+work=$(mktemp -d)
 fail() { echo "FAIL: $*"; [ -f "$work/log" ] && cat "$work/log"; exit 1; }
 
 [ -z "$(find "$root" -name 'libQt6*' -not -path "$root/tmp/*")" ] || fail "the root has Qt"
 
-work=$(mktemp -d)
 place=$(mktemp -d "$root/tmp/bundle.XXXXXX")
 cleanup() {
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
@@ -60,6 +60,7 @@ for mode in 0 1 2; do
 done
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
 # The root has an ICU of its own (its OpenGL needs one): the program must use the bundled one.
+grep -q "$folder/lib/libicuuc" "/proc/$program_pid/maps" || fail "the bundled ICU is not used"
 ! grep -E 'libQt6|libicu' "/proc/$program_pid/maps" | grep -v "$folder/lib/" ||
     fail "the program uses Qt or ICU from outside the bundle"
 echo "The bundle started in $root and laid out its data."
