@@ -81,15 +81,6 @@ constexpr Row russianTable[] = {
     {"Are you sure?", "Вы уверены?"},
     {"Not vocabula!", "Не словарная статья!"},
     {"There are no proper lines in this file", "Нет правильных строк в этом словаре"},
-    {"Saved as UTF-8", "Сохранено в UTF-8"},
-    {"1 line that is not a card was left out", "1 строка, не являющаяся карточкой, не сохранена"},
-    {"%1 lines that are not cards were left out",
-     "Не сохранено строк, не являющихся карточками: %1"},
-    {"the original is in %1", "оригинал — в %1"},
-    {"This file has no card lines, but most of its lines are two fields. Make them into cards, "
-     "first field = second field?",
-     "В этом файле нет карточек, но большинство его строк состоит из двух полей. Сделать из них "
-     "карточки: первое поле = второе поле?"},
     {"Sorted", "Отсортировано"},
     {"No words in dictionary", "Нет слов в словаре"},
     {"Answers to clipboard", "Ответы в буфер"},
@@ -107,6 +98,15 @@ constexpr Row russianTable[] = {
 
 // Texts added to the window since the table above was drawn up.
 constexpr Row addedRussianRows[] = {
+    {"Saved as UTF-8", "Сохранено в UTF-8"},
+    {"1 line that is not a card was left out", "1 строка, не являющаяся карточкой, не сохранена"},
+    {"%1 lines that are not cards were left out",
+     "Не сохранено строк, не являющихся карточками: %1"},
+    {"the original is in %1", "оригинал — в %1"},
+    {"This file has no card lines, but most of its lines are two fields. Make them into cards, "
+     "first field = second field?",
+     "В этом файле нет карточек, но большинство его строк состоит из двух полей. Сделать из них "
+     "карточки: первое поле = второе поле?"},
     {"Your changes could not be saved. Close anyway?",
      "Не удалось сохранить изменения. Всё равно закрыть?"},
 };

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QStringList>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -139,6 +141,13 @@ inline void wheelAt(QWidget& window, QPoint at, int angle, Qt::KeyboardModifiers
         if (widget == &window)
             return;
     }
+}
+
+// A click on the header of the main tab control's tab.
+inline void openTab(QWidget& window, int tab)
+{
+    QTabBar* tabs = child<QTabWidget>(window, "TabControl1")->tabBar();
+    clickAt(window, tabs->mapTo(&window, tabs->tabRect(tab).center()));
 }
 
 // A tap that a click started has been performed, 40 ms later, or there is none.

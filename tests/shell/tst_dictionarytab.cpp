@@ -1,3 +1,4 @@
+#include "BoxWatcher.h"
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "cards/ProgressStore.h"
@@ -11,8 +12,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -20,30 +19,6 @@ namespace {
 const QByteArray bom("\xEF\xBB\xBF");
 
 const QStringList dictionaryActions{"Mix00", "Sort00", "Swap0", "Copy00", "Delete00", "Look00"};
-
-// Answers the next modal message box with one button and notes its text.
-class BoxAnswer : public QObject
-{
-public:
-    explicit BoxAnswer(QMessageBox::StandardButton button) : m_button(button)
-    {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts.append(box->text());
-            box->button(m_button)->click();
-        });
-        m_timer.start();
-    }
-
-    QStringList texts;
-
-private:
-    QMessageBox::StandardButton m_button;
-    QTimer m_timer;
-};
 
 QString selected(TFormVocadrill& window)
 {
@@ -73,8 +48,7 @@ TFormVocadrill& startOnTheMiddleOfThree(WindowFixture& fixture)
     fixture.putDictionary("A.txt", bom + "a = 1\r\n");
     fixture.putDictionary("C.txt", bom + "c = 3\r\n");
     TFormVocadrill& window = fixture.startWith("B.txt", bom + "b = 2\r\n");
-    QTabBar* tabs = WindowTest::child<QTabWidget>(window, "TabControl1")->tabBar();
-    WindowTest::clickAt(window, tabs->mapTo(&window, tabs->tabRect(2).center()));
+    WindowTest::openTab(window, 2);
     return window;
 }
 
@@ -181,7 +155,7 @@ void TestDictionaryTab::deleteAnsweredNo()
 {
     WindowFixture fixture;
     TFormVocadrill& window = fixture.startWith("Animals.txt", "cat = кошка\r\n");
-    BoxAnswer no(QMessageBox::No);
+    BoxWatcher no(QMessageBox::No);
     QVERIFY(window.execute("Delete00"));
     QCOMPARE(no.texts, QStringList{window.messageText("msAreYouSure") + "\nAnimals"});
     QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/Animals.txt")));
@@ -201,7 +175,7 @@ void TestDictionaryTab::deleteAnsweredYes()
     const QString dictionary = fixture.path("Vocadrill/Animals.txt");
     QCOMPARE(IniRead(window.paths().LearntNumbersPath, dictionary), 1);
 
-    BoxAnswer yes(QMessageBox::Yes);
+    BoxWatcher yes(QMessageBox::Yes);
     QVERIFY(window.execute("Delete00"));
     QVERIFY(!QFileInfo::exists(dictionary));
     QCOMPARE(IniRead(window.paths().LearntNumbersPath, dictionary), 0);
@@ -289,7 +263,7 @@ void TestDictionaryTab::arrowKeysOpenWhatTheyHighlight()
     QTRY_COMPARE(window.store().openFileName(), QString("C.txt"));
     QCOMPARE(window.store().MyDictSL.lines(), QStringList{"c = 3"});
 
-    BoxAnswer yes(QMessageBox::Yes);
+    BoxWatcher yes(QMessageBox::Yes);
     WindowTest::clickAt(window, WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, "btDelete")));
     QCOMPARE(yes.texts, QStringList{window.messageText("msAreYouSure") + "\nC"});
     QVERIFY(!QFileInfo::exists(fixture.path("Vocadrill/C.txt")));
@@ -325,7 +299,7 @@ void TestDictionaryTab::failedOpenLeavesTheOpenOneHighlighted()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    BoxAnswer ok(QMessageBox::Ok);
+    BoxWatcher ok(QMessageBox::Ok);
     WindowTest::clickAt(window, itemCentre(window, 0));
     QTRY_COMPARE(ok.texts.size(), 1);
     QCOMPARE(selected(window), QString("B"));
