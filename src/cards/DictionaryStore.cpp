@@ -6,7 +6,6 @@
 #include "cards/ProgressStore.h"
 #include "cards/SortAndMix.h"
 #include "cards/TextFile.h"
-#include "settings/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -102,9 +101,8 @@ QStringList DictionaryStore::MergedLearntList() const
     return merged;
 }
 
-void DictionaryStore::SaveAll(const DataRecord& record)
+void DictionaryStore::SaveOwnFiles()
 {
-    writeDataFile(m_paths.DataFilePath, record);
     SaveDictionaryIfModified();
     const QString pointerFolder = folderOf(m_paths.LastDictFilePath);
     if (!pointerFolder.isEmpty())

@@ -8,10 +8,8 @@
 #include <QObject>
 #include <QString>
 
-struct DataRecord;
-
 // The open dictionary and the learnt lines in memory, and the files behind them: listing the
-// dictionaries, opening one, and the save of everything the program owns.
+// dictionaries, opening one, and writing the files of the dictionary and the learning.
 class DictionaryStore : public QObject
 {
     Q_OBJECT
@@ -72,10 +70,9 @@ public:
 
     // The learnt list file merged with the lines learnt in this run: sorted, each line once.
     QStringList MergedLearntList() const;
-    // Writes the settings record, the open dictionary when its lines changed, the pointer to it,
-    // the learnt list and the progress, in this order. Throws FileError at the first step that
-    // fails.
-    void SaveAll(const DataRecord& record);
+    // Writes the open dictionary when its lines changed, the pointer to it, the learnt list and
+    // the progress, in this order. Throws FileError at the first step that fails.
+    void SaveOwnFiles();
     // Writes the open dictionary when its lines changed since it was read or written: opening,
     // browsing and saving settings or counters leave the file's bytes as they are.
     void SaveDictionaryIfModified();

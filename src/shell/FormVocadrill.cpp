@@ -5,12 +5,13 @@
 #include "cards/FileError.h"
 #include "cards/FileNames.h"
 #include "cards/RandomSource.h"
-#include "cards/SaveScheduler.h"
 #include "cards/SortAndMix.h"
 #include "engine/CardEdits.h"
 #include "engine/LearningEngine.h"
 #include "engine/SessionClock.h"
 #include "engine/SettingChoices.h"
+#include "save/SaveAll.h"
+#include "save/SaveScheduler.h"
 #include "settings/BackgroundPictureFile.h"
 #include "settings/Backgrounds.h"
 #include "settings/FormOpenPictureDialog.h"
@@ -312,7 +313,7 @@ bool TFormVocadrill::SaveAll0()
     m_saving = true;
     const bool saved = runGuarded(this, [this] {
         WriteDataFile();
-        m_store->SaveAll(m_record);
+        SaveAll(*m_store, m_record);
     });
     if (saved)
         m_saveScheduler->saved();

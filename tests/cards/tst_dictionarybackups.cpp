@@ -2,7 +2,6 @@
 #include "cards/DictionaryBackups.h"
 #include "cards/DictionaryStore.h"
 #include "cards/FileError.h"
-#include "settings/SettingsRecord.h"
 
 #include <QtTest>
 
@@ -66,9 +65,9 @@ void TestDictionaryBackups::firstSaveOfARunKeepsThePreviousFile()
         store.LoadMyDict("Animals", false);
         const QByteArray before = read(dict("Animals.txt"));
         store.MyDictSL.append("bird = птица");
-        store.SaveAll(defaultDataRecord());
+        store.SaveOwnFiles();
         store.MyDictSL.removeAt(0);
-        store.SaveAll(defaultDataRecord());
+        store.SaveOwnFiles();
 
         const QStringList copies = store.backups().backupsOf("Animals");
         QCOMPARE(copies.size(), run);
@@ -133,12 +132,12 @@ void TestDictionaryBackups::blockedFolderStopsTheRewrite()
     DictionaryStore store(PrepareDataFolders(m_exe->path(), m_exe->filePath("Documents")));
     store.LoadMyDict("Animals", false);
     store.MyDictSL.append("bird = птица");
-    QVERIFY_THROWS_EXCEPTION(FileError, store.SaveAll(defaultDataRecord()));
+    QVERIFY_THROWS_EXCEPTION(FileError, store.SaveOwnFiles());
     QCOMPARE(read(dict("Animals.txt")), original);
     QCOMPARE(store.MyDictSL.count(), 3);
 
     QFile::remove(backups());
-    store.SaveAll(defaultDataRecord());
+    store.SaveOwnFiles();
     QCOMPARE(read(dict("Animals.txt")), "\xEF\xBB\xBF"
                                         "cat = кошка\r\ndog = собака\r\nbird = птица\r\n");
 }

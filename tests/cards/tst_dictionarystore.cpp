@@ -4,7 +4,6 @@
 #include "cards/FileError.h"
 #include "cards/LegacyEncoding.h"
 #include "cards/TextFile.h"
-#include "settings/SettingsRecord.h"
 
 #include <QtTest>
 
@@ -70,13 +69,13 @@ void TestDictionaryStore::openKeepsCardsAndSaveWritesThem()
     QCOMPARE(store().counters().dictName, QString("Animals"));
     QCOMPARE(store().counters().lines, 2);
 
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     QCOMPARE(read(dict("Animals.txt")), QByteArray("cat = кошка\n\nAnimals:\r\ndog=собака"));
     QCOMPARE(read(store().paths().LastDictFilePath), (dict("Animals.txt") + "\r\n").toUtf8());
-    QCOMPARE(read(store().paths().DataFilePath).size(), 624);
+    QVERIFY(!QFileInfo::exists(store().paths().DataFilePath));
 
     store().MyDictSL.append("ant = муравей");
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     QCOMPARE(read(dict("Animals.txt")), bom + "cat = кошка\r\ndog=собака\r\nant = муравей\r\n");
 }
 
@@ -92,14 +91,14 @@ void TestDictionaryStore::legacyListKeepsItsBytesUntilACardChanges()
     QSignalSpy told(&store(), &DictionaryStore::formChanged);
     store().LoadMyDict("Animals", true);
     QCOMPARE(store().MyDictSL.lines(), (QStringList{"cat = кошка", "dog = собака"}));
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     store().LoadMyDict("Animals", true);
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     QCOMPARE(read(dict("Animals.txt")), bytes);
     QCOMPARE(told.count(), 0);
 
     store().MyDictSL.move(0, 1);
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     QCOMPARE(read(dict("Animals.txt")), bom + "dog = собака\r\ncat = кошка\r\n");
     QCOMPARE(told.count(), 1);
     QCOMPARE(told.first().first().value<DictionaryStore::FormChange>(),
@@ -107,7 +106,7 @@ void TestDictionaryStore::legacyListKeepsItsBytesUntilACardChanges()
     QCOMPARE(store().backups().backupsOf("Animals").size(), 1);
 
     store().MyDictSL.move(0, 1);
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     QCOMPARE(told.count(), 1);
 }
 
@@ -194,8 +193,8 @@ void TestDictionaryStore::learntListMergesWithoutDuplicates()
     store().LearntSL.append("cat = кошка");
     store().LearntSL.append("ant = муравей");
     store().LearntSL.append("ant = муравей");
-    store().SaveAll(defaultDataRecord());
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
+    store().SaveOwnFiles();
     QCOMPARE(read(store().paths().LearntPath),
              bom + "ant = муравей\r\ncat = кошка\r\ndog = собака\r\n");
     QCOMPARE(store().LearntSL.count(), 3);
@@ -204,7 +203,7 @@ void TestDictionaryStore::learntListMergesWithoutDuplicates()
 void TestDictionaryStore::saveWithoutDictionary()
 {
     store().MyDictSL.append("x = y");
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     QCOMPARE(read(store().paths().LastDictFilePath), QByteArray());
     QCOMPARE(read(store().paths().LearntPath), bom);
     QCOMPARE(QDir(store().paths().DictDir).entryList(QDir::Files), QStringList());
@@ -219,13 +218,13 @@ void TestDictionaryStore::failedSaveStopsAndKeepsMemory()
     // A folder in the place of the learnt list: the save stops there, before the progress.
     QVERIFY(QDir().mkpath(store().paths().LearntPath));
     store().LearntNumber = 4;
-    QVERIFY_THROWS_EXCEPTION(FileError, store().SaveAll(defaultDataRecord()));
+    QVERIFY_THROWS_EXCEPTION(FileError, store().SaveOwnFiles());
     QCOMPARE(read(dict("A.txt")), bom + "a = 1\r\nb = 2\r\n");
     QVERIFY(!QFileInfo::exists(store().paths().LearntNumbersPath));
     QCOMPARE(store().MyDictSL.count(), 2);
 
     QVERIFY(QDir(store().paths().LearntPath).removeRecursively());
-    store().SaveAll(defaultDataRecord());
+    store().SaveOwnFiles();
     store().LoadMyDict("A", true);
     QCOMPARE(store().LearntNumber, 4);
 }

@@ -2,6 +2,7 @@
 
 #include "CorpusTsv.h"
 #include "engine/EventLoopHintPause.h"
+#include "save/SaveAll.h"
 
 #include <QtTest>
 
@@ -312,7 +313,7 @@ void TestLearningRun::corpusRunEndsInTheSavedFiles()
     QVERIFY(!learnt.isEmpty());
     QCOMPARE(h.store.LearntNumber, learnt.size());
 
-    h.store.SaveAll(h.record);
+    SaveAll(h.store, h.record);
     const QStringList saved = TextFile::readLines(dictPath);
     QCOMPARE(saved, h.store.MyDictSL.lines());
     QCOMPARE(saved.mid(saved.size() - learnt.size()), learnt);

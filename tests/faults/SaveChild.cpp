@@ -17,6 +17,7 @@
 #include "cards/DataPaths.h"
 #include "cards/DictionaryStore.h"
 #include "cards/FileError.h"
+#include "save/SaveAll.h"
 #include "settings/SettingsRecord.h"
 
 #include <QCoreApplication>
@@ -80,7 +81,7 @@ int limitedSave(const QString& folder)
     store.MyDictSL.EndUpdate();
     const QStringList inMemory = store.MyDictSL.lines();
     try {
-        store.SaveAll(defaultDataRecord());
+        SaveAll(store, defaultDataRecord());
         std::printf("saved under the limit\n");
         return 1;
     } catch (const FileError& error) {
@@ -95,7 +96,7 @@ int limitedSave(const QString& folder)
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = limit.rlim_max;
     setrlimit(RLIMIT_FSIZE, &limit);
-    store.SaveAll(defaultDataRecord());
+    SaveAll(store, defaultDataRecord());
     std::printf("saved\n");
     return 0;
 }

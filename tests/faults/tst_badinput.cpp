@@ -5,6 +5,7 @@
 #include "cards/PhoneticTable.h"
 #include "cards/ProgressStore.h"
 #include "cards/TextFile.h"
+#include "save/SaveAll.h"
 #include "settings/Backgrounds.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsRecordCodec.h"
@@ -102,12 +103,12 @@ void TestBadInput::dictionaries()
     QCOMPARE(store.MyDictPath, path);
     QVERIFY(read(path) == bytes);
 
-    store.SaveAll(defaultDataRecord());
+    SaveAll(store, defaultDataRecord());
     QVERIFY(read(path) == bytes);
     QVERIFY(store.backups().backupsOf("Bad").isEmpty());
 
     store.MyDictSL.append("new = новый");
-    store.SaveAll(defaultDataRecord());
+    SaveAll(store, defaultDataRecord());
     QCOMPARE(TextFile::readLines(path), store.MyDictSL.lines());
     const QStringList copies = store.backups().backupsOf("Bad");
     QCOMPARE(copies.size(), 1);

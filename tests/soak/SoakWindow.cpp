@@ -7,8 +7,8 @@
 // The folder must hold the dictionary Vocadrill/Big.txt; the window opens it at start.
 
 #include "cards/DictionaryStore.h"
-#include "cards/SaveScheduler.h"
 #include "cards/TextFile.h"
+#include "save/SaveScheduler.h"
 #include "shell/FormVocadrill.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "cards/SaveScheduler.h"
+#include "save/SaveScheduler.h"
 
 #include <QDeadlineTimer>
 
