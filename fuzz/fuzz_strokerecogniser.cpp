@@ -1,7 +1,7 @@
 // The stroke recogniser on any points, finite or not, few or many: it always answers one of
 // its shapes, and the same points always give the same shape.
 #include "FuzzInput.h"
-#include "shell/StrokeRecogniser.h"
+#include "cardscreen/StrokeRecogniser.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "cards/FileError.h"
-#include "shell/ErrorBoundary.h"
 #include "shell/FormVocadrill.h"
 #include "shell/SingleInstance.h"
 #include "shell/SystemLocale.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "shell/ActionsPanel.h"
 
-#include "shell/ActionList.h"
-#include "shell/ClickableText.h"
+#include "widgets/ActionList.h"
+#include "widgets/ClickableText.h"
 
 #include <QAction>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "shell/CardEditor.h"
 
-#include "shell/ActionList.h"
+#include "widgets/ActionList.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "shell/FarewellPanel.h"
 
-#include "shell/ClickableText.h"
+#include "widgets/ClickableText.h"
 
 #include <QEvent>
 #include <QLinearGradient>

@@ -2,8 +2,8 @@
 
 #include "cards/FileError.h"
 #include "cards/TextFile.h"
-#include "shell/ClickableText.h"
 #include "shell/InterfaceLanguage.h"
+#include "widgets/ClickableText.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

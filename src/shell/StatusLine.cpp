@@ -1,6 +1,6 @@
 #include "shell/StatusLine.h"
 
-#include "shell/ClickableText.h"
+#include "widgets/ClickableText.h"
 
 #include <QHBoxLayout>
 

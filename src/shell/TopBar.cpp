@@ -1,7 +1,7 @@
 #include "shell/TopBar.h"
 
-#include "shell/AutoLamp.h"
-#include "shell/ClickableText.h"
+#include "widgets/AutoLamp.h"
+#include "widgets/ClickableText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "shell/WindowPorts.h"
 
 #include "cards/RandomSource.h"
+#include "dictionaries/DictionariesTab.h"
 #include "shell/ActionsPanel.h"
-#include "shell/DictionariesTab.h"
 #include "shell/FormVocadrill.h"
-#include "shell/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

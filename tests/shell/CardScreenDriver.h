@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CardScreenInput.h"
+#include "cardscreen/CardScreenInput.h"
 #include "shell/FormVocadrill.h"
 
 #include <QLineF>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FilePicker.h"
+#include "widgets/FilePicker.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cards/DictionaryStore.h"
+#include "cardscreen/CardScreenInput.h"
 #include "engine/LearningEngine.h"
-#include "shell/CardScreenInput.h"
 #include "shell/FormVocadrill.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "settings/SettingsRecord.h"
-#include "shell/ActionList.h"
-#include "shell/CardScreen.h"
-#include "shell/CardScreenInput.h"
+#include "cardscreen/CardScreen.h"
+#include "cardscreen/CardScreenInput.h"
+#include "widgets/ActionList.h"
 
 #include <QAction>
 #include <QCheckBox>

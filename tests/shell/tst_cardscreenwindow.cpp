@@ -1,11 +1,11 @@
 #include "cards/Collation.h"
-#include "cards/DictionaryStore.h"
 #include "BoxWatcher.h"
 #include "CardScreenDriver.h"
+#include "WindowFixture.h"
+#include "cards/DictionaryStore.h"
+#include "cardscreen/CardScreen.h"
 #include "engine/LearningEngine.h"
 #include "settings/SettingsRecord.h"
-#include "shell/CardScreen.h"
-#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "cards/DictionaryStore.h"
 #include "engine/LearningEngine.h"
 #include "settings/SettingsRecord.h"
-#include "shell/AutoLamp.h"
 #include "shell/InterfaceLanguage.h"
+#include "widgets/AutoLamp.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "shell/InterfaceLanguage.h"
-#include "shell/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/StrokeRecogniser.h"
+#include "cardscreen/StrokeRecogniser.h"
 
 #include <QLineF>
 #include <QRandomGenerator>

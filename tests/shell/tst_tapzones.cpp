@@ -1,4 +1,4 @@
-#include "shell/TapZones.h"
+#include "cardscreen/TapZones.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 #include "BoxWatcher.h"
+#include "FakeFilePicker.h"
+#include "WindowFixture.h"
+#include "appearance/FormOpenPictureDialog.h"
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "cards/LegacyEncoding.h"
-#include "FakeFilePicker.h"
-#include "settings/FormOpenPictureDialog.h"
-#include "shell/FormOpenTxtDialog.h"
-#include "WindowFixture.h"
+#include "dictionaries/FormOpenTxtDialog.h"
 
 #include <QLabel>
 #include <QListWidget>

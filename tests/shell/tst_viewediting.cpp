@@ -1,11 +1,11 @@
 #include "BoxWatcher.h"
-#include "cards/Collation.h"
 #include "FakeFilePicker.h"
-#include "settings/ColorPanel.h"
-#include "settings/FormOpenPictureDialog.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TiledPanel.h"
 #include "WindowFixture.h"
+#include "appearance/ColorPanel.h"
+#include "appearance/FormOpenPictureDialog.h"
+#include "cards/Collation.h"
+#include "settings/SettingsRecord.h"
+#include "widgets/TiledPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "settings/PresetTile.h"
+#include "appearance/PresetTile.h"
 
 #include "settings/Backgrounds.h"
 

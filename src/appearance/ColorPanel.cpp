@@ -1,4 +1,4 @@
-#include "settings/ColorPanel.h"
+#include "appearance/ColorPanel.h"
 
 #include <QColorDialog>
 

@@ -1,10 +1,10 @@
-#include "shell/CardScreen.h"
+#include "cardscreen/CardScreen.h"
 
 #include "engine/CardDisplay.h"
 #include "settings/Backgrounds.h"
-#include "settings/CardTextLabel.h"
 #include "settings/SettingsRecord.h"
-#include "settings/TiledPanel.h"
+#include "widgets/CardTextLabel.h"
+#include "widgets/TiledPanel.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

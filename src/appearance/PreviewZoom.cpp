@@ -1,4 +1,4 @@
-#include "settings/PreviewZoom.h"
+#include "appearance/PreviewZoom.h"
 
 #include <QGestureEvent>
 #include <QNativeGestureEvent>

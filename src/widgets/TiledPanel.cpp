@@ -1,4 +1,4 @@
-#include "settings/TiledPanel.h"
+#include "widgets/TiledPanel.h"
 
 #include <QPainter>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "shell/FilePicker.h"
+#include "widgets/FilePicker.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "shell/ErrorBoundary.h"
+#include "widgets/ErrorBoundary.h"
 
 #include "cards/FileError.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/TiledPanel.h"
+#include "widgets/TiledPanel.h"
 
 // One of the view editor's six preset tiles: filled with its preset picture, tiled; a mouse
 // press on it offers that picture as the background.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TapZones.h"
+#include "cardscreen/TapZones.h"
 
 #include <QList>
 #include <QObject>

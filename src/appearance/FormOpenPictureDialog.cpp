@@ -1,9 +1,9 @@
-#include "settings/FormOpenPictureDialog.h"
+#include "appearance/FormOpenPictureDialog.h"
 
 #include "cards/FileError.h"
 #include "settings/BackgroundPictureFile.h"
 #include "settings/Backgrounds.h"
-#include "shell/FilePicker.h"
+#include "widgets/FilePicker.h"
 
 const QString TFormOpenPictureDialog::Filter =
     QStringLiteral("Pictures (*.jpg *.jpeg *.bmp);;All files (*.* *)");

@@ -1,7 +1,7 @@
-#include "settings/SettingsScreen.h"
+#include "appearance/SettingsScreen.h"
 
-#include "settings/PopupBox.h"
-#include "shell/ActionList.h"
+#include "appearance/PopupBox.h"
+#include "widgets/ActionList.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

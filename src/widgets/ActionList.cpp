@@ -1,6 +1,6 @@
-#include "shell/ActionList.h"
+#include "widgets/ActionList.h"
 
-#include "shell/ErrorBoundary.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QAction>
 #include <QCoreApplication>

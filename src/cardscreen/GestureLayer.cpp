@@ -1,6 +1,6 @@
-#include "shell/GestureLayer.h"
+#include "cardscreen/GestureLayer.h"
 
-#include "shell/AutoLamp.h"
+#include "widgets/AutoLamp.h"
 
 #include <QCheckBox>
 #include <QEvent>

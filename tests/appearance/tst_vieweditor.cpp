@@ -1,7 +1,7 @@
 #include "settings/SettingsRecord.h"
-#include "settings/TiledPanel.h"
-#include "settings/ViewEditor.h"
-#include "shell/ActionList.h"
+#include "appearance/ViewEditor.h"
+#include "widgets/ActionList.h"
+#include "widgets/TiledPanel.h"
 
 #include <QCheckBox>
 #include <QGestureEvent>

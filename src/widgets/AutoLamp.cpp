@@ -1,4 +1,4 @@
-#include "shell/AutoLamp.h"
+#include "widgets/AutoLamp.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/ListViewer.h"
+#include "dictionaries/ListViewer.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

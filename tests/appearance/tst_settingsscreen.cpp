@@ -1,8 +1,8 @@
-#include "settings/PopupBox.h"
+#include "appearance/PopupBox.h"
+#include "appearance/SettingsScreen.h"
 #include "settings/SettingsRecord.h"
-#include "settings/SettingsScreen.h"
-#include "shell/ActionList.h"
 #include "shell/InterfaceLanguage.h"
+#include "widgets/ActionList.h"
 
 #include <QAbstractButton>
 #include <QAction>

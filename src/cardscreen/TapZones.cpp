@@ -1,4 +1,4 @@
-#include "shell/TapZones.h"
+#include "cardscreen/TapZones.h"
 
 TapCode tapCode(double width, double height, double x, double y, bool automatic)
 {

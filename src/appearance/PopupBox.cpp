@@ -1,4 +1,4 @@
-#include "settings/PopupBox.h"
+#include "appearance/PopupBox.h"
 
 #include <QComboBox>
 

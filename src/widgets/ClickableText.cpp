@@ -1,4 +1,4 @@
-#include "shell/ClickableText.h"
+#include "widgets/ClickableText.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "shell/DictionariesTab.h"
+#include "dictionaries/DictionariesTab.h"
 
-#include "shell/ActionList.h"
+#include "widgets/ActionList.h"
 
 #include <QAction>
 #include <QEvent>

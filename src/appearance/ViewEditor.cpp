@@ -1,12 +1,12 @@
-#include "settings/ViewEditor.h"
+#include "appearance/ViewEditor.h"
 
-#include "settings/CardTextLabel.h"
-#include "settings/ColorPanel.h"
-#include "settings/PresetTile.h"
-#include "settings/PreviewZoom.h"
+#include "appearance/ColorPanel.h"
+#include "appearance/PresetTile.h"
+#include "appearance/PreviewZoom.h"
 #include "settings/SettingsRecord.h"
-#include "settings/TiledPanel.h"
-#include "shell/ActionList.h"
+#include "widgets/ActionList.h"
+#include "widgets/CardTextLabel.h"
+#include "widgets/TiledPanel.h"
 
 #include <QAction>
 #include <QCheckBox>

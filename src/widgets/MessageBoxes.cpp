@@ -1,4 +1,4 @@
-#include "shell/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>
 

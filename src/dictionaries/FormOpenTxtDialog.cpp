@@ -1,9 +1,9 @@
-#include "shell/FormOpenTxtDialog.h"
+#include "dictionaries/FormOpenTxtDialog.h"
 
 #include "cards/ExportedFields.h"
 #include "cards/TextFile.h"
 #include "cards/TextImport.h"
-#include "shell/FilePicker.h"
+#include "widgets/FilePicker.h"
 
 const QString TFormOpenTxtDialog::Filter =
     QStringLiteral("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)");

@@ -1,9 +1,9 @@
-#include "shell/CardScreenInput.h"
+#include "cardscreen/CardScreenInput.h"
 
+#include "cardscreen/CardScreen.h"
+#include "cardscreen/StrokeRecogniser.h"
 #include "settings/SettingsRecord.h"
-#include "shell/ActionList.h"
-#include "shell/CardScreen.h"
-#include "shell/StrokeRecogniser.h"
+#include "widgets/ActionList.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
