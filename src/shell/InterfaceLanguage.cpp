@@ -124,8 +124,7 @@ InterfaceLanguage::InterfaceLanguage(QObject* parent) : QTranslator(parent)
     add(addedRussianRows);
     // Qt's own texts (the buttons of message boxes and file dialogs) from the distribution's
     // translations; without them those texts stay English.
-    (void)m_qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"),
-                           QStringLiteral("_"),
+    (void)m_qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

@@ -5,9 +5,10 @@
 #include <QTranslator>
 
 // The interface language: English, the texts the window is written with, or Russian, from the
-// program's English-to-Russian table and, for Qt's own dialogs, Qt's Russian translations. Selecting a language installs or removes this translator
-// on the application, which sends QEvent::LanguageChange to every widget; widgets set their texts
-// with tr() from the English source and set them again on that event.
+// program's English-to-Russian table and, for Qt's own dialogs, Qt's Russian translations.
+// Selecting a language installs or removes this translator on the application, which sends
+// QEvent::LanguageChange to every widget; widgets set their texts with tr() from the English source
+// and set them again on that event.
 class InterfaceLanguage : public QTranslator
 {
     Q_OBJECT

@@ -3,16 +3,17 @@
 #include "cards/RandomSource.h"
 #include "dictionaries/DictionariesTab.h"
 #include "shell/ActionsPanel.h"
-#include "shell/FormVocadrill.h"
+#include "shell/WindowParts.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QSoundEffect>
 #include <QTabWidget>
 #include <QUrl>
 
-WindowPorts::WindowPorts(TFormVocadrill& window) : m_window(window) {}
+WindowPorts::WindowPorts(WindowParts& parts) : m_parts(parts) {}
 
 WindowPorts::~WindowPorts() = default;
 
@@ -43,37 +44,37 @@ void WindowPorts::Vibrate(const QString& soundPath)
 
 QString WindowPorts::text(Message message)
 {
-    return m_window.messageText(messageLabelName(message));
+    return m_parts.messageText(messageLabelName(message));
 }
 
 void WindowPorts::showModal(const QString& text)
 {
-    MessageBoxes::showMessage(&m_window, text);
+    MessageBoxes::showMessage(&m_parts.window, text);
 }
 
 void WindowPorts::MyMessage(const QString& text)
 {
-    m_window.MyMessage(text);
+    m_parts.MyMessage(text);
 }
 
 bool WindowPorts::waitAfterZoomRunning()
 {
-    return m_window.tmWaitAfterZoom.isActive();
+    return m_parts.tmWaitAfterZoom.isActive();
 }
 
 void WindowPorts::restartGesture()
 {
-    m_window.tmGesture.start();
+    m_parts.tmGesture.start();
 }
 
 void WindowPorts::hideActions()
 {
-    m_window.m_actionsPanel->hide();
+    m_parts.actionsPanel->hide();
 }
 
 void WindowPorts::showDictionaries()
 {
-    if (m_window.isFullScreen0())
-        m_window.execute(QStringLiteral("FullScreen0"));
-    m_window.m_tabs->setCurrentWidget(m_window.m_dictionaries);
+    if (m_parts.isFullScreen0())
+        m_parts.execute(QStringLiteral("FullScreen0"));
+    m_parts.tabs->setCurrentWidget(m_parts.dictionaries);
 }

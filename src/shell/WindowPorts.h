@@ -6,7 +6,7 @@
 #include <memory>
 
 class QSoundEffect;
-class TFormVocadrill;
+struct WindowParts;
 
 // The engine's ways to the outside, for the running window: the system clipboard, the learnt
 // sound, the message labels and boxes, the input timers and the window's screens.
@@ -17,7 +17,7 @@ class WindowPorts : private Clipboard,
                     private Screens
 {
 public:
-    explicit WindowPorts(TFormVocadrill& window);
+    explicit WindowPorts(WindowParts& parts);
     ~WindowPorts() override;
 
     EnginePorts ports();
@@ -34,7 +34,7 @@ private:
     void hideActions() override;
     void showDictionaries() override;
 
-    TFormVocadrill& m_window;
+    WindowParts& m_parts;
     EventLoopHintPause m_hintPause;
     std::unique_ptr<QSoundEffect> m_sound;
 };

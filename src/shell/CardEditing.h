@@ -1,0 +1,23 @@
+#pragma once
+
+class QString;
+struct WindowParts;
+
+// The card editor's commands: editing the card on screen, adding a new card, and their OK.
+class CardEditing
+{
+public:
+    explicit CardEditing(WindowParts& parts) : m_parts(parts) {}
+
+    // Opens the editor on the card on screen, or on a new card when there is none.
+    void Edit0Execute();
+    void New0Execute();
+    void WordOKExecute();
+    void WordNewOKExecute();
+
+private:
+    // Stops automatic mode and opens the editor, unless a zoom has just ended.
+    void openEditor(const char* okAction, const QString& text);
+
+    WindowParts& m_parts;
+};

@@ -1,0 +1,163 @@
+#include "shell/DictionaryCommands.h"
+
+#include "cards/DictionaryOperations.h"
+#include "cards/FileError.h"
+#include "cards/SortAndMix.h"
+#include "dictionaries/DictionariesTab.h"
+#include "dictionaries/FormOpenTxtDialog.h"
+#include "dictionaries/ListViewer.h"
+#include "shell/StatusLine.h"
+#include "shell/WindowParts.h"
+#include "widgets/ClickableText.h"
+#include "widgets/ErrorBoundary.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTabWidget>
+
+#include <exception>
+
+DictionaryCommands::DictionaryCommands(WindowParts& parts) : m_parts(parts) {}
+
+void DictionaryCommands::TextListBoxItemClick(const QString& fileName)
+{
+    openFromList(fileName);
+    if (m_listDoubleClick.click())
+        m_parts.tabs->setCurrentWidget(m_parts.tbPlay);
+}
+
+void DictionaryCommands::openFromList(const QString& fileName)
+{
+    m_parts.engine->ClearAll();
+    openDictionaryResult(fileName, true);
+}
+
+// Whether or not the dictionary opened, the list then highlights the one that is open.
+void DictionaryCommands::openDictionaryResult(const QString& fileName, bool warn)
+{
+    bool noProperLines = false;
+    runGuarded(&m_parts.window,
+               [&] { noProperLines = m_parts.store->LoadMyDict(fileName, warn).noProperLines; });
+    m_parts.dictionaries->setOpen(m_parts.store->openFileName());
+    tellNoProperLines(noProperLines);
+}
+
+void DictionaryCommands::tellNoProperLines(bool noProperLines)
+{
+    if (noProperLines)
+        MessageBoxes::showMessage(&m_parts.window,
+                                  m_parts.messageText("msThereAreNoProperLinesInThisFile"));
+}
+
+void DictionaryCommands::Enables0Execute()
+{
+    const bool selected = !m_parts.dictionaries->selectedFileName().isEmpty();
+    for (const char* name : {"Mix00", "Sort00", "Look00", "Delete00", "Copy00", "Swap0"})
+        m_parts.action(QLatin1String(name))->setEnabled(selected);
+}
+
+void DictionaryCommands::Mix00Execute()
+{
+    MixLines(m_parts.store->MyDictSL);
+    m_parts.MyMessage(m_parts.messageText("msMixed") + u'\r' +
+                      m_parts.status->TextMyDictSL->text());
+}
+
+void DictionaryCommands::Sort00Execute()
+{
+    SortLines(m_parts.store->MyDictSL);
+    m_parts.MyMessage(m_parts.messageText("msSorted") + u'\r' +
+                      m_parts.status->TextMyDictSL->text());
+}
+
+void DictionaryCommands::Swap0Execute()
+{
+    SwapLines(m_parts.store->MyDictSL);
+}
+
+void DictionaryCommands::Copy00Execute()
+{
+    if (m_parts.dictionaries->selectedFileName().isEmpty())
+        return;
+    // The copy holds what the learner sees: the open dictionary is written first.
+    m_parts.store->SaveDictionaryIfModified();
+    CopyDictionaryFile(m_parts.store->MyDictPath, m_parts.paths.DictDir);
+    m_parts.listDictionaries();
+}
+
+void DictionaryCommands::Delete00Execute()
+{
+    DictionaryStore& store = *m_parts.store;
+    // The question names the dictionary it deletes, on a line of its own.
+    if (!MessageBoxes::askYesNo(&m_parts.window, m_parts.messageText("msAreYouSure") + u'\n' +
+                                                     store.counters().dictName))
+        return;
+    QFile file(store.MyDictPath);
+    if (!file.remove())
+        throw FileError(QStringLiteral("%1: %2").arg(store.MyDictPath, file.errorString()));
+    // The file is gone: the window forgets it even when its progress entry cannot be removed,
+    // so that no later save writes the deleted dictionary again.
+    std::exception_ptr progressError;
+    try {
+        store.IniDelete();
+    } catch (const FileError&) {
+        progressError = std::current_exception();
+    }
+    store.MyDictPath.clear();
+    m_parts.listDictionaries();
+    store.MyDictSL.BeginUpdate();
+    store.MyDictSL.clear();
+    m_parts.status->TextLearnt->setText(QStringLiteral("0"));
+    store.MyDictSL.EndUpdate();
+    m_parts.engine->ClearAll();
+    m_parts.engine->setCurrentLine(QString());
+    m_parts.execute("Enables0");
+    m_parts.engine->shownCards().clear();
+    if (progressError)
+        std::rethrow_exception(progressError);
+}
+
+void DictionaryCommands::showList(const QStringList& lines, const QString& count)
+{
+    m_parts.viewer->showLines(lines, count);
+    m_parts.showPanel(m_parts.viewer);
+}
+
+void DictionaryCommands::Look00Execute()
+{
+    showList(m_parts.store->MyDictSL.lines(), m_parts.status->TextMyDictSL->text());
+}
+
+void DictionaryCommands::Learnt00Execute()
+{
+    const QStringList merged = m_parts.store->MergedLearntList();
+    showList(merged, QString::number(merged.size()));
+}
+
+void DictionaryCommands::LearntToday0Execute()
+{
+    const StringList& learnt = m_parts.store->LearntSL;
+    showList(learnt.lines(), QString::number(learnt.count()));
+}
+
+void DictionaryCommands::FromFile0Execute()
+{
+    m_parts.openTxtDialog->MyShow(
+        &m_parts.window, [this](const QString& path) { openImportedDictionary(path); },
+        [this] {
+            return MessageBoxes::askYesNo(&m_parts.window, m_parts.messageText("msMakeCards"));
+        });
+}
+
+// The imported file is listed and opened as a click on its item would open it.
+void DictionaryCommands::openImportedDictionary(const QString& path)
+{
+    m_parts.listDictionaries();
+    m_parts.engine->ClearAll();
+    const DictionaryStore::LoadResult result = m_parts.store->LoadMyDict(path, true);
+    m_parts.dictionaries->setOpen(m_parts.store->openFileName());
+    tellNoProperLines(result.noProperLines);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/DoubleClick.h"
+
+#include <QString>
+
+struct WindowParts;
+
+// The Dictionaries tab's operations: opening from the list, Mix, Sort, Swap, Copy, Delete, the
+// list viewer's three lists and the text import.
+class DictionaryCommands
+{
+public:
+    explicit DictionaryCommands(WindowParts& parts);
+
+    // A click on an item opens it; a double click also goes to the card screen.
+    void TextListBoxItemClick(const QString& fileName);
+    void openFromList(const QString& fileName);
+    // Enables the operations that need a dictionary when one is open.
+    void Enables0Execute();
+
+    void Mix00Execute();
+    void Sort00Execute();
+    void Swap0Execute();
+    void Copy00Execute();
+    void Delete00Execute();
+    void Look00Execute();
+    void Learnt00Execute();
+    void LearntToday0Execute();
+    void FromFile0Execute();
+
+private:
+    void openDictionaryResult(const QString& fileName, bool warn);
+    void openImportedDictionary(const QString& path);
+    void tellNoProperLines(bool noProperLines);
+    void showList(const QStringList& lines, const QString& count);
+
+    WindowParts& m_parts;
+    DoubleClick m_listDoubleClick;
+};

@@ -1,0 +1,54 @@
+#include "shell/WindowParts.h"
+
+#include "dictionaries/DictionariesTab.h"
+#include "shell/MessageLabels.h"
+#include "shell/MessagePanel.h"
+#include "shell/TopBar.h"
+#include "widgets/ActionList.h"
+
+#include <QAction>
+#include <QComboBox>
+
+bool WindowParts::execute(const QString& actionName) const
+{
+    return actions->execute(actionName);
+}
+
+QAction* WindowParts::action(const QString& actionName) const
+{
+    return actions->action(actionName);
+}
+
+int WindowParts::LearningMode() const
+{
+    return topBar->cbLearning()->currentIndex();
+}
+
+bool WindowParts::isFullScreen0() const
+{
+    return action(QStringLiteral("FullScreen0"))->isChecked();
+}
+
+QString WindowParts::messageText(const QString& labelName) const
+{
+    return messageLabels->text(labelName);
+}
+
+// The message takes no pointer input, so it may stand over full-screen mode too.
+void WindowParts::MyMessage(const QString& TheMessage) const
+{
+    messagePanel->MyMessage(TheMessage);
+    messagePanel->raise();
+}
+
+void WindowParts::showPanel(QWidget* panel) const
+{
+    panel->show();
+    panel->raise();
+}
+
+void WindowParts::listDictionaries() const
+{
+    const DictionaryStore::DictList list = store->LoadDictionaries();
+    dictionaries->setItems(list.items, store->openFileName());
+}
