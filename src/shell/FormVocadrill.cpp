@@ -12,7 +12,6 @@
 #include "dictionaries/FormOpenTxtDialog.h"
 #include "dictionaries/ListViewer.h"
 #include "engine/LearningEngine.h"
-#include "engine/SettingChoices.h"
 #include "save/SaveScheduler.h"
 #include "settings/SettingsFile.h"
 #include "shell/ActionsPanel.h"
@@ -25,6 +24,7 @@
 #include "shell/InterfaceLanguage.h"
 #include "shell/MessageLabels.h"
 #include "shell/MessagePanel.h"
+#include "shell/ModeAndSettings.h"
 #include "shell/StatusLine.h"
 #include "shell/StatusLineFeed.h"
 #include "shell/TopBar.h"
@@ -58,6 +58,7 @@ TFormVocadrill::TFormVocadrill(const Folders& folders, QWidget* parent) : QMainW
     m_backAndClose = std::make_unique<BackAndClose>(m_parts, *m_save);
     m_layers = std::make_unique<WindowLayers>(m_parts);
     m_statusFeed = std::make_unique<StatusLineFeed>(m_parts);
+    m_modeAndSettings = std::make_unique<ModeAndSettings>(m_parts, *m_viewEditing);
     buildActions();
     buildScreens();
     buildPanels();
@@ -286,7 +287,7 @@ void TFormVocadrill::ReadDataFile()
             const QSignalBlocker blocker(m_parts.topBar->cbLearning());
             m_parts.topBar->cbLearning()->setCurrentIndex(m_parts.record.LearningMode);
         }
-        cbLearningChange(m_parts.record.LearningMode);
+        m_modeAndSettings->cbLearningChange(m_parts.record.LearningMode);
         if (const auto place = storedGeometry(m_parts.record, screen()->virtualGeometry()))
             setGeometry(*place);
     }
@@ -328,40 +329,9 @@ void TFormVocadrill::connectState()
     connect(bar->btHelp(), &QPushButton::clicked, this, [this] { btHelpClick(); });
 
     // The learning mode and the settings screen.
-    connect(bar->cbLearning(), &QComboBox::currentIndexChanged, this,
-            &TFormVocadrill::cbLearningChange);
-    // After a choice the keys go to the card screen (or the open tab) again, so that an arrow
-    // key never switches the mode unseen.
-    connect(bar->cbLearning(), &QComboBox::activated, this, [this] {
-        QWidget* screen =
-            m_parts.gestures->isVisible() ? m_parts.gestures : m_parts.tabs->currentWidget();
-        screen->setFocus(Qt::OtherFocusReason);
-    });
-    connect(m_parts.settings, &SettingsScreen::delaySelected, this,
-            [this] { m_parts.engine->SettingsChanged(); });
-    connect(m_parts.settings, &SettingsScreen::showPhoneticRefreshed, this,
-            [this] { m_parts.engine->SettingsChanged(); });
-    const auto switchesChanged = [this] {
-        m_parts.record.ShowRightToLeftCheckBox =
-            m_parts.settings->SwitchShowRightToLeftCheckBox()->isChecked();
-        m_parts.record.ShowPhoneticCheckBox =
-            m_parts.settings->SwitchShowPhoneticCheckBox()->isChecked();
-        m_parts.record.ShowIndicators = m_parts.settings->SwitchShowIndicators()->isChecked();
-        m_parts.engine->SwitchesChanged();
-    };
-    for (QCheckBox* box :
-         {m_parts.settings->SwitchShowRightToLeftCheckBox(),
-          m_parts.settings->SwitchShowPhoneticCheckBox(), m_parts.settings->SwitchShowIndicators()})
-        connect(box, &QCheckBox::toggled, this, switchesChanged);
-    switchesChanged();
+    m_modeAndSettings->connectControls();
 
-    // The card screen's check boxes and invisible buttons.
-    connect(m_parts.gestures->cbRightToLeft, &QCheckBox::clicked, this,
-            [this](bool ticked) { m_parts.engine->setRightToLeftTicked(ticked); });
-    connect(m_parts.gestures->cbPhonetic, &QCheckBox::clicked, this, [this](bool ticked) {
-        m_parts.engine->setPhoneticTicked(ticked);
-        m_parts.settings->SettingsToPbs(m_parts.record.Settings[LearningMode()]);
-    });
+    // The card screen's invisible buttons.
     connect(m_parts.status->TextLearnt, &ClickableText::clicked, this,
             [this] { runGuarded(this, [this] { m_parts.engine->btLearntNumberClick(); }); });
     m_parts.gestures->followIndicator(m_parts.card->TextIndicator());
@@ -463,22 +433,6 @@ void TFormVocadrill::showCard()
     m_parts.gestures->cbRightToLeft->setChecked(view.rightToLeftTicked);
     m_parts.gestures->cbPhonetic->setVisible(view.phoneticVisible);
     m_parts.gestures->cbPhonetic->setChecked(view.phoneticTicked);
-}
-
-// The record's mode follows the list at once, so that the engine, the settings screen and the
-// card screen all read the chosen mode's settings and view from the next event on. The view of
-// the mode left keeps its zoomed text sizes.
-void TFormVocadrill::cbLearningChange(int index)
-{
-    if (index < 0 || index >= ModeCount)
-        return;
-    if (m_parts.record.LearningMode != index)
-        m_parts.card->GetView(currentView(m_parts.record));
-    m_parts.record.LearningMode = index;
-    m_parts.settings->loadMode(index);
-    m_parts.card->SetView(m_parts.record.Views[index]);
-    m_viewEditing->ShowBackgrounds();
-    m_parts.engine->SettingsChanged();
 }
 
 void TFormVocadrill::btHelpClick()

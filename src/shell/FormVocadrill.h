@@ -9,6 +9,7 @@
 class BackAndClose;
 class CardEditing;
 class DictionaryCommands;
+class ModeAndSettings;
 class StatusLineFeed;
 class ViewEditing;
 class WindowLayers;
@@ -80,7 +81,6 @@ private:
     void retranslateTabs();
 
     void showCard();
-    void cbLearningChange(int index);
 
     void btHelpClick();
 
@@ -94,4 +94,5 @@ private:
     std::unique_ptr<BackAndClose> m_backAndClose;
     std::unique_ptr<WindowLayers> m_layers;
     std::unique_ptr<StatusLineFeed> m_statusFeed;
+    std::unique_ptr<ModeAndSettings> m_modeAndSettings;
 };
