@@ -48,7 +48,8 @@ public:
             TFormVocadrill::Folders{m_dir.path(), m_dir.path()});
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
-        QTest::qWaitForWindowActive(m_window.get());
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            QTest::qFail("The window did not become active", __FILE__, __LINE__);
         return *m_window;
     }
 
