@@ -12,15 +12,18 @@ QLocale effective(const QLocale& locale)
 struct Collators
 {
     explicit Collators(const QLocale& locale)
-        : sensitive(effective(locale)), blind(sensitive),
+        : sensitive(effective(locale)), blind(sensitive), names(sensitive),
           sensitiveKeys(effective(locale), Qt::CaseSensitive),
           blindKeys(effective(locale), Qt::CaseInsensitive)
     {
         sensitive.setCaseSensitivity(Qt::CaseSensitive);
         blind.setCaseSensitivity(Qt::CaseInsensitive);
+        names.setCaseSensitivity(Qt::CaseInsensitive);
+        names.setNumericMode(true);
     }
     QCollator sensitive;
     QCollator blind;
+    QCollator names;
     CollationKeys sensitiveKeys;
     CollationKeys blindKeys;
 };
@@ -46,6 +49,11 @@ const QCollator& caseSensitive()
 const QCollator& caseBlind()
 {
     return collators().blind;
+}
+
+const QCollator& names()
+{
+    return collators().names;
 }
 
 const CollationKeys& caseSensitiveKeys()

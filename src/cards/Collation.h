@@ -12,6 +12,9 @@ namespace Collation {
 void setCollationLocale(const QLocale& locale);
 const QCollator& caseSensitive();
 const QCollator& caseBlind();
+// Names as a person orders them: case-blind, with the numbers inside them compared as numbers
+// ("Lesson 2" before "Lesson 10").
+const QCollator& names();
 // The raw keys of the same two comparisons.
 const CollationKeys& caseSensitiveKeys();
 const CollationKeys& caseBlindKeys();

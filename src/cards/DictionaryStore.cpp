@@ -1,6 +1,7 @@
 #include "cards/DictionaryStore.h"
 
 #include "cards/CardLine.h"
+#include "cards/Collation.h"
 #include "cards/FileError.h"
 #include "cards/FileNames.h"
 #include "cards/ProgressStore.h"
@@ -9,6 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,7 +29,8 @@ QString folderOf(const QString& path)
 } // namespace
 
 DictionaryStore::DictionaryStore(DataPaths paths, QObject* parent)
-    : QObject(parent), m_paths(std::move(paths)), m_backups(m_paths.DataDir + QLatin1String("/Backups"))
+    : QObject(parent), m_paths(std::move(paths)),
+      m_backups(m_paths.DataDir + QLatin1String("/Backups"))
 {
     connect(&MyDictSL, &StringList::Changed, this, [this] {
         m_dictModified = true;
@@ -44,6 +48,12 @@ DictionaryStore::DictList DictionaryStore::LoadDictionaries()
     for (qsizetype i = 0; i < files.size(); ++i)
         if (!names[i].trimmed().isEmpty())
             list.items.append({names[i], fileNameOf(files[i])});
+    // By the name shown, so that "Words" comes before "Words (1)" and "Lesson 2" before
+    // "Lesson 10".
+    std::stable_sort(list.items.begin(), list.items.end(),
+                     [](const DictItem& a, const DictItem& b) {
+                         return Collation::names().compare(a.name, b.name) < 0;
+                     });
     list.load = LoadMyDict(MyDictPath, false);
     emit learntNumberChanged(LearntNumber);
     return list;

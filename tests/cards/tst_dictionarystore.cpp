@@ -1,9 +1,9 @@
-#include "TestFiles.h"
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "cards/FileError.h"
 #include "cards/LegacyEncoding.h"
 #include "cards/TextFile.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 
@@ -28,6 +28,8 @@ private slots:
     void openKeepsCardsAndSaveWritesThem();
     void legacyListKeepsItsBytesUntilACardChanges();
     void listedDictionariesAllOpen();
+    void listIsInTheOrderOfNames_data();
+    void listIsInTheOrderOfNames();
     void noProperLines_data();
     void noProperLines();
     void missingFileLeavesStateAlone();
@@ -131,6 +133,33 @@ void TestDictionaryStore::listedDictionariesAllOpen()
         QCOMPARE(store().MyDictSL.count(), 1);
         QCOMPARE(store().counters().dictName, item.name);
     }
+}
+
+void TestDictionaryStore::listIsInTheOrderOfNames_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("numbers inside names")
+        << QStringList{"Lesson 10.txt", "Lesson 2.txt", "lesson 1.txt"}
+        << QStringList{"lesson 1", "Lesson 2", "Lesson 10"};
+    QTest::newRow("a name before its copies")
+        << QStringList{"Words utf16.txt", "Words (1).txt", "Words.txt", "Words (10).txt",
+                       "Words (2).txt"}
+        << QStringList{"Words", "Words (1)", "Words (2)", "Words (10)", "Words utf16"};
+    QTest::newRow("case and script") << QStringList{"b.txt", "Слова.txt", "A.txt", "c.TXT"}
+                                     << QStringList{"A", "b", "c", "Слова"};
+}
+
+void TestDictionaryStore::listIsInTheOrderOfNames()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, names);
+    for (const QString& file : files)
+        write(dict(file), "a = 1\r\n");
+    QStringList listed;
+    for (const DictionaryStore::DictItem& item : store().LoadDictionaries().items)
+        listed << item.name;
+    QCOMPARE(listed, names);
 }
 
 void TestDictionaryStore::noProperLines_data()

@@ -79,6 +79,7 @@ private slots:
     void learntViewers_data();
     void learntViewers();
     void arrowKeysOpenWhatTheyHighlight();
+    void listShowsNamesInTheirOrder();
     void pressReleasedAwayLeavesTheOpenOneHighlighted();
     void failedOpenLeavesTheOpenOneHighlighted();
 };
@@ -264,12 +265,30 @@ void TestDictionaryTab::arrowKeysOpenWhatTheyHighlight()
     QCOMPARE(window.store().MyDictSL.lines(), QStringList{"c = 3"});
 
     BoxWatcher yes(QMessageBox::Yes);
-    WindowTest::clickAt(window, WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, "btDelete")));
+    WindowTest::clickAt(
+        window, WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, "btDelete")));
     QCOMPARE(yes.texts, QStringList{window.messageText("msAreYouSure") + "\nC"});
     QVERIFY(!QFileInfo::exists(fixture.path("Vocadrill/C.txt")));
     QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/B.txt")));
     QVERIFY(QFileInfo::exists(fixture.path("Vocadrill/A.txt")));
     QCOMPARE(selected(window), QString());
+}
+
+void TestDictionaryTab::listShowsNamesInTheirOrder()
+{
+    WindowFixture fixture;
+    for (const char* name : {"Lesson 10.txt", "Words (1).txt", "Lesson 2.txt"})
+        fixture.putDictionary(name, bom + "a = 1\r\n");
+    TFormVocadrill& window = fixture.startWith("Words.txt", bom + "b = 2\r\n");
+    WindowTest::openTab(window, 2);
+    const auto* list = window.findChild<QListWidget*>("lbDicts");
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    QCOMPARE(shown, (QStringList{"Lesson 2", "Lesson 10", "Words", "Words (1)"}));
+    QCOMPARE(selected(window), QString("Words"));
+    WindowTest::clickAt(window, itemCentre(window, 1));
+    QTRY_COMPARE(window.store().openFileName(), QString("Lesson 10.txt"));
 }
 
 // A press on another item released away from it opens nothing and leaves the highlight on the
@@ -281,7 +300,8 @@ void TestDictionaryTab::pressReleasedAwayLeavesTheOpenOneHighlighted()
     auto* list = window.findChild<QListWidget*>("lbDicts");
     QWidget* pressed = window.childAt(itemCentre(window, 0));
     QCOMPARE(pressed, list->viewport());
-    QTest::mousePress(pressed, Qt::LeftButton, {}, pressed->mapFrom(&window, itemCentre(window, 0)));
+    QTest::mousePress(pressed, Qt::LeftButton, {},
+                      pressed->mapFrom(&window, itemCentre(window, 0)));
     QTest::mouseRelease(pressed, Qt::LeftButton, {}, QPoint(2, pressed->height() - 2));
     QTRY_COMPARE(selected(window), QString("B"));
     QCOMPARE(window.store().openFileName(), QString("B.txt"));
