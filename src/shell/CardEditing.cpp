@@ -9,6 +9,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMainWindow>
 
 void CardEditing::Edit0Execute()
@@ -18,7 +19,7 @@ void CardEditing::Edit0Execute()
         return;
     }
     m_parts.topBar->cbAuto()->setChecked(false);
-    openEditor("WordOK", m_parts.engine->CurrentLine());
+    openEditor(CardEditor::Purpose::Edit, m_parts.engine->CurrentLine());
 }
 
 void CardEditing::New0Execute()
@@ -29,16 +30,26 @@ void CardEditing::New0Execute()
                                   m_parts.messageText("msSelectDictionaryToLearn"));
         return;
     }
-    openEditor("WordNewOK", QString());
+    openEditor(CardEditor::Purpose::New, QString());
 }
 
-void CardEditing::openEditor(const char* okAction, const QString& text)
+void CardEditing::openEditor(CardEditor::Purpose purpose, const QString& text)
 {
     if (m_parts.tmWaitAfterZoom.isActive())
         return;
     m_parts.tmGesture.start();
     m_parts.actionsPanel->hide();
-    m_parts.word->open(QLatin1String(okAction), text);
+    m_parts.word->open(purpose, text);
+}
+
+// The message says what a card needs on a line of its own.
+void CardEditing::tellNotACard()
+{
+    MessageBoxes::showMessage(
+        &m_parts.window,
+        m_parts.messageText("msNotVocabula") + u'\n' +
+            QCoreApplication::translate("CardEditing",
+                                        "A card needs a question and an answer around \"=\"."));
 }
 
 void CardEditing::WordOKExecute()
@@ -46,14 +57,14 @@ void CardEditing::WordOKExecute()
     if (CardEdits::ReplaceCard(*m_parts.engine, m_parts.store->MyDictSL, m_parts.word->text()))
         m_parts.word->hide();
     else
-        MessageBoxes::showMessage(&m_parts.window, m_parts.messageText("msNotVocabula"));
+        tellNotACard();
 }
 
 void CardEditing::WordNewOKExecute()
 {
     if (CardEdits::AddCard(*m_parts.engine, m_parts.store->MyDictSL, m_parts.word->text()) ==
         CardEdits::NewCard::NotACard)
-        MessageBoxes::showMessage(&m_parts.window, m_parts.messageText("msNotVocabula"));
+        tellNotACard();
     else
         m_parts.word->hide();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-class QString;
+#include "shell/CardEditor.h"
+
 struct WindowParts;
 
 // The card editor's commands: editing the card on screen, adding a new card, and their OK.
@@ -16,8 +17,9 @@ public:
     void WordNewOKExecute();
 
 private:
-    // Stops automatic mode and opens the editor, unless a zoom has just ended.
-    void openEditor(const char* okAction, const QString& text);
+    // Opens the editor, unless a zoom has just ended.
+    void openEditor(CardEditor::Purpose purpose, const QString& text);
+    void tellNotACard();
 
     WindowParts& m_parts;
 };

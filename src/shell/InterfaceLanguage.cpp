@@ -109,6 +109,12 @@ constexpr Row addedRussianRows[] = {
      "карточки: первое поле = второе поле?"},
     {"Your changes could not be saved. Close anyway?",
      "Не удалось сохранить изменения. Всё равно закрыть?"},
+    {"Edit card", "Изменить карточку"},
+    {"New card", "Новая карточка"},
+    {"question = answer // comment [transcription]",
+     "вопрос = ответ // комментарий [транскрипция]"},
+    {"A card needs a question and an answer around \"=\".",
+     "Карточке нужны вопрос и ответ по обе стороны от «=»."},
 };
 
 } // namespace

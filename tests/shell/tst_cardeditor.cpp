@@ -3,18 +3,20 @@
 #include "cards/DictionaryStore.h"
 #include "CardScreenDriver.h"
 #include "engine/LearningEngine.h"
+#include "shell/InterfaceLanguage.h"
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
+using WindowTest::animalLines;
 using WindowTest::animals;
 using WindowTest::child;
-using WindowTest::animalLines;
 
 namespace {
 
@@ -32,6 +34,15 @@ QPlainTextEdit* memo(QWidget& window)
 void enter(QWidget& window)
 {
     QTest::keyClick(memo(window), Qt::Key_Return);
+}
+
+const QString cardNeedsEnglish = u"A card needs a question and an answer around \"=\"."_s;
+const QString cardNeedsRussian = u"Карточке нужны вопрос и ответ по обе стороны от «=»."_s;
+
+// The message for a line that is not a card, in the Russian interface the window starts with.
+QString notACard(TFormVocadrill& window)
+{
+    return window.messageText("msNotVocabula") + u'\n' + cardNeedsRussian;
 }
 
 // The question of the card on screen, and its answer, as "question|answer".
@@ -55,6 +66,8 @@ private slots:
     void confirmingANewCard();
     void editWithNoCardOnScreenAddsOne();
     void addingWithNoDictionaryAsksForOne();
+    void editorExplainsItself_data();
+    void editorExplainsItself();
     void leavingARejectedEditKeepsTheCard_data();
     void leavingARejectedEditKeepsTheCard();
 };
@@ -129,8 +142,7 @@ void TestCardEditor::confirmingANewCard()
     memo(window)->setPlainText(text);
     BoxWatcher boxes;
     enter(window);
-    QCOMPARE(boxes.texts,
-             rejected ? QStringList{window.messageText("msNotVocabula")} : QStringList{});
+    QCOMPARE(boxes.texts, rejected ? QStringList{notACard(window)} : QStringList{});
     QCOMPARE(editorOpen(window), rejected);
     QCOMPARE(window.store().MyDictSL.lines(), lines);
     if (rejected)
@@ -162,6 +174,55 @@ void TestCardEditor::addingWithNoDictionaryAsksForOne()
     }
 }
 
+void TestCardEditor::editorExplainsItself_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("needs");
+    const QString englishHint = u"question = answer // comment [transcription]"_s;
+    const QString russianHint = u"вопрос = ответ // комментарий [транскрипция]"_s;
+    QTest::newRow("edit, English")
+        << InterfaceLanguage::English << false << u"Edit card"_s << englishHint << cardNeedsEnglish;
+    QTest::newRow("new, English") << InterfaceLanguage::English << true << u"New card"_s
+                                  << englishHint << cardNeedsEnglish;
+    QTest::newRow("edit, Russian") << InterfaceLanguage::Russian << false << u"Изменить карточку"_s
+                                   << russianHint << cardNeedsRussian;
+    QTest::newRow("new, Russian") << InterfaceLanguage::Russian << true << u"Новая карточка"_s
+                                  << russianHint << cardNeedsRussian;
+}
+
+// The editor, opened by the strokes a learner uses, says what it does, shows the card line's
+// form while empty, and says what a card needs when a line is not one.
+void TestCardEditor::editorExplainsItself()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, adding);
+    QFETCH(QString, title);
+    QFETCH(QString, hint);
+    QFETCH(QString, needs);
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    QVERIFY(window.language().select(language));
+    CardScreenDriver screen(window);
+    window.engine().MyNext(true);
+    if (adding)
+        screen.rightDown();
+    else
+        screen.chevronUp();
+    QVERIFY(editorOpen(window));
+    QCOMPARE(child<QLabel>(window, "lbWordTitle")->text(), title);
+    QVERIFY(child<QLabel>(window, "lbWordTitle")->isVisible());
+    QCOMPARE(memo(window)->placeholderText(), hint);
+
+    memo(window)->setPlainText(u"owl"_s);
+    BoxWatcher boxes;
+    enter(window);
+    QCOMPARE(boxes.texts, QStringList{window.messageText("msNotVocabula") + u'\n' + needs});
+    QVERIFY(editorOpen(window));
+}
+
 void TestCardEditor::leavingARejectedEditKeepsTheCard_data()
 {
     QTest::addColumn<QString>("way");
@@ -181,7 +242,7 @@ void TestCardEditor::leavingARejectedEditKeepsTheCard()
     memo(window)->setPlainText(u"cat ="_s);
     BoxWatcher boxes;
     enter(window);
-    QCOMPARE(boxes.texts, QStringList{window.messageText("msNotVocabula")});
+    QCOMPARE(boxes.texts, QStringList{notACard(window)});
     QVERIFY(editorOpen(window));
 
     if (way == u"Escape") {
