@@ -6,7 +6,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The read-only viewer of a whole list: a dictionary or a learnt list, with its line count.
+// The read-only viewer of a whole list: a dictionary or a learnt list, under a title that names
+// it, with its line count. Home and End go to the first and the last line.
 class ListViewer : public QWidget
 {
     Q_OBJECT
@@ -14,11 +15,15 @@ class ListViewer : public QWidget
 public:
     explicit ListViewer(QWidget* parent);
 
-    void showLines(const QStringList& lines, const QString& count);
+    void showLines(const QString& title, const QStringList& lines, const QString& count);
     QString text() const;
     QPushButton* okButton() const { return m_ok; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    QLabel* m_title;
     QPlainTextEdit* m_memo;
     QLabel* m_count;
     QPushButton* m_ok;

@@ -2,6 +2,7 @@
 
 #include "cards/DictionaryOperations.h"
 #include "cards/FileError.h"
+#include "cards/FileNames.h"
 #include "cards/SortAndMix.h"
 #include "dictionaries/DictionariesTab.h"
 #include "dictionaries/FormOpenTxtDialog.h"
@@ -13,6 +14,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -59,23 +61,27 @@ void DictionaryCommands::Enables0Execute()
         m_parts.action(QLatin1String(name))->setEnabled(selected);
 }
 
+void DictionaryCommands::tellDone(const QString& done)
+{
+    m_parts.MyMessage(done + u'\r' + m_parts.status->TextMyDictSL->text());
+}
+
 void DictionaryCommands::Mix00Execute()
 {
     MixLines(m_parts.store->MyDictSL);
-    m_parts.MyMessage(m_parts.messageText("msMixed") + u'\r' +
-                      m_parts.status->TextMyDictSL->text());
+    tellDone(m_parts.messageText("msMixed"));
 }
 
 void DictionaryCommands::Sort00Execute()
 {
     SortLines(m_parts.store->MyDictSL);
-    m_parts.MyMessage(m_parts.messageText("msSorted") + u'\r' +
-                      m_parts.status->TextMyDictSL->text());
+    tellDone(m_parts.messageText("msSorted"));
 }
 
 void DictionaryCommands::Swap0Execute()
 {
     SwapLines(m_parts.store->MyDictSL);
+    tellDone(QCoreApplication::translate("DictionaryCommands", "Sides swapped"));
 }
 
 void DictionaryCommands::Copy00Execute()
@@ -84,8 +90,10 @@ void DictionaryCommands::Copy00Execute()
         return;
     // The copy holds what the learner sees: the open dictionary is written first.
     m_parts.store->SaveDictionaryIfModified();
-    CopyDictionaryFile(m_parts.store->MyDictPath, m_parts.paths.DictDir);
+    const QString copy = CopyDictionaryFile(m_parts.store->MyDictPath, m_parts.paths.DictDir);
     m_parts.listDictionaries();
+    m_parts.MyMessage(
+        QCoreApplication::translate("DictionaryCommands", "Copied to %1").arg(BareFileName(copy)));
 }
 
 void DictionaryCommands::Delete00Execute()
@@ -120,27 +128,36 @@ void DictionaryCommands::Delete00Execute()
         std::rethrow_exception(progressError);
 }
 
-void DictionaryCommands::showList(const QStringList& lines, const QString& count)
+void DictionaryCommands::showList(const QString& title, const QStringList& lines,
+                                  const QString& count)
 {
-    m_parts.viewer->showLines(lines, count);
+    m_parts.viewer->showLines(title, lines, count);
     m_parts.showPanel(m_parts.viewer);
 }
 
 void DictionaryCommands::Look00Execute()
 {
-    showList(m_parts.store->MyDictSL.lines(), m_parts.status->TextMyDictSL->text());
+    const QString count = m_parts.status->TextMyDictSL->text();
+    showList(QCoreApplication::translate("DictionaryCommands", "%1: %2 cards")
+                 .arg(m_parts.store->counters().dictName, count),
+             m_parts.store->MyDictSL.lines(), count);
 }
 
 void DictionaryCommands::Learnt00Execute()
 {
     const QStringList merged = m_parts.store->MergedLearntList();
-    showList(merged, QString::number(merged.size()));
+    const QString count = QString::number(merged.size());
+    showList(QCoreApplication::translate("DictionaryCommands", "All learnt cards: %1").arg(count),
+             merged, count);
 }
 
 void DictionaryCommands::LearntToday0Execute()
 {
     const StringList& learnt = m_parts.store->LearntSL;
-    showList(learnt.lines(), QString::number(learnt.count()));
+    const QString count = QString::number(learnt.count());
+    showList(
+        QCoreApplication::translate("DictionaryCommands", "Learnt since the start: %1").arg(count),
+        learnt.lines(), count);
 }
 
 void DictionaryCommands::FromFile0Execute()

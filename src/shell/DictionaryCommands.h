@@ -33,7 +33,9 @@ private:
     void openDictionaryResult(const QString& fileName, bool warn);
     void openImportedDictionary(const QString& path);
     void tellNoProperLines(bool noProperLines);
-    void showList(const QStringList& lines, const QString& count);
+    void showList(const QString& title, const QStringList& lines, const QString& count);
+    // The message after an operation on the whole dictionary, with its number of cards.
+    void tellDone(const QString& done);
 
     WindowParts& m_parts;
     DoubleClick m_listDoubleClick;

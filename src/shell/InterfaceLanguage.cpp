@@ -115,6 +115,11 @@ constexpr Row addedRussianRows[] = {
      "вопрос = ответ // комментарий [транскрипция]"},
     {"A card needs a question and an answer around \"=\".",
      "Карточке нужны вопрос и ответ по обе стороны от «=»."},
+    {"Sides swapped", "Стороны обменены"},
+    {"Copied to %1", "Скопировано в %1"},
+    {"%1: %2 cards", "%1: карточек %2"},
+    {"All learnt cards: %1", "Все выученные карточки: %1"},
+    {"Learnt since the start: %1", "Выучено с начала: %1"},
 };
 
 } // namespace

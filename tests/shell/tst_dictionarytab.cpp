@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -35,6 +36,11 @@ QString viewerText(TFormVocadrill& window)
 QString viewerCount(TFormVocadrill& window)
 {
     return window.findChild<QLabel*>("lbMyDictSL2")->text();
+}
+
+QString viewerTitle(TFormVocadrill& window)
+{
+    return window.findChild<QLabel*>("lbMemoTitle")->text();
 }
 
 QString message(TFormVocadrill& window)
@@ -76,6 +82,7 @@ private slots:
     void deleteAnsweredNo();
     void deleteAnsweredYes();
     void viewItShowsMemoryOrder();
+    void homeAndEndMoveThroughTheViewer();
     void learntViewers_data();
     void learntViewers();
     void arrowKeysOpenWhatTheyHighlight();
@@ -125,7 +132,7 @@ void TestDictionaryTab::swapAsksTheOtherSide()
     TFormVocadrill& window = fixture.startWith("Pets.txt", "cat [kæt] = кошка // pet\r\n");
     QVERIFY(window.execute("Swap0"));
     QCOMPARE(window.store().MyDictSL.lines(), QStringList{"кошка // pet = cat [kæt]"});
-    QVERIFY(!window.findChild<MessagePanel*>("recMessage")->isVisible());
+    QCOMPARE(message(window), QString("Стороны обменены\n1"));
     window.engine().MyNext(true);
     window.execute("Remind0");
     const CardView& card = window.engine().view();
@@ -150,6 +157,7 @@ void TestDictionaryTab::copyTakesFirstFreeNameWithUnsavedChanges()
     QCOMPARE(window.store().MyDictSL.lines(), (QStringList{"кошка = cat", "собака = dog"}));
     QCOMPARE(selected(window), QString("English"));
     QCOMPARE(window.findChild<QListWidget*>("lbDicts")->count(), 3);
+    QCOMPARE(message(window), QString("Скопировано в English (2)"));
 }
 
 void TestDictionaryTab::deleteAnsweredNo()
@@ -201,8 +209,31 @@ void TestDictionaryTab::viewItShowsMemoryOrder()
     QVERIFY(window.findChild<QWidget*>("recMemo")->isVisible());
     QCOMPARE(viewerText(window), QString("a = 1\nb = 2\nc = 3"));
     QCOMPARE(viewerCount(window), QString("3"));
+    QCOMPARE(viewerTitle(window), QString("Letters: карточек 3"));
     QVERIFY(window.execute("OK00"));
     QVERIFY(!window.findChild<QWidget*>("recMemo")->isVisible());
+}
+
+// The View it button shows the list with the keys in it: End goes to the last line, Home back.
+void TestDictionaryTab::homeAndEndMoveThroughTheViewer()
+{
+    QByteArray lines;
+    for (int n = 0; n < 300; ++n)
+        lines += "word" + QByteArray::number(n) + " = слово\r\n";
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Long.txt", lines);
+    WindowTest::openTab(window, 2);
+    WindowTest::clickAt(
+        window, WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, "btView00")));
+    auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
+    QVERIFY(memo->isVisible());
+    QScrollBar* bar = memo->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QCOMPARE(bar->value(), bar->maximum());
+    QVERIFY(bar->maximum() > 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QCOMPARE(bar->value(), 0);
 }
 
 void TestDictionaryTab::learntViewers_data()
@@ -212,17 +243,21 @@ void TestDictionaryTab::learntViewers_data()
     QTest::addColumn<QStringList>("run");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("title");
 
     QTest::newRow("learnt: file and run merged")
         << "Learnt00" << QByteArray(bom + "b = 2\r\nd = 4\r\n") << QStringList{"c = 3", "b = 2"}
         << "b = 2\nc = 3\nd = 4"
-        << "3";
+        << "3"
+        << "Все выученные карточки: 3";
     QTest::newRow("learnt: nothing") << "Learnt00" << QByteArray() << QStringList{} << ""
-                                     << "0";
+                                     << "0"
+                                     << "Все выученные карточки: 0";
     QTest::newRow("learnt today: in learning order")
         << "LearntToday0" << QByteArray(bom + "a = 1\r\n") << QStringList{"c = 3", "b = 2"}
         << "c = 3\nb = 2"
-        << "2";
+        << "2"
+        << "Выучено с начала: 2";
 }
 
 void TestDictionaryTab::learntViewers()
@@ -232,6 +267,7 @@ void TestDictionaryTab::learntViewers()
     QFETCH(QStringList, run);
     QFETCH(QString, shown);
     QFETCH(QString, count);
+    QFETCH(QString, title);
 
     WindowFixture fixture;
     TFormVocadrill& window = fixture.start();
@@ -246,6 +282,7 @@ void TestDictionaryTab::learntViewers()
     QVERIFY(window.execute(action));
     QCOMPARE(viewerText(window), shown);
     QCOMPARE(viewerCount(window), count);
+    QCOMPARE(viewerTitle(window), title);
     QVERIFY(window.findChild<QWidget*>("recMemo")->isVisible());
     QCOMPARE(QFileInfo::exists(window.paths().LearntPath), !file.isNull());
 }
