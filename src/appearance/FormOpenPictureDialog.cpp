@@ -5,8 +5,10 @@
 #include "settings/Backgrounds.h"
 #include "widgets/FilePicker.h"
 
-const QString TFormOpenPictureDialog::Filter =
-    QStringLiteral("Pictures (*.jpg *.jpeg *.bmp);;All files (*.* *)");
+QString TFormOpenPictureDialog::Filter()
+{
+    return tr("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
+}
 
 TFormOpenPictureDialog::TFormOpenPictureDialog(const QString& bgNamePath, QObject* parent)
     : QObject(parent), m_folder(bgNamePath), m_picker(std::make_unique<SystemFilePicker>())
@@ -22,7 +24,7 @@ void TFormOpenPictureDialog::setFilePicker(std::unique_ptr<FilePicker> picker)
 void TFormOpenPictureDialog::MyShow(QWidget* parent, const ShowPicture& show)
 {
     m_folder.load();
-    const QString picked = m_picker->pickFile(parent, m_folder.startFolder(), Filter);
+    const QString picked = m_picker->pickFile(parent, m_folder.startFolder(), Filter());
     if (!picked.isEmpty())
         OK0Execute(picked, show);
 }

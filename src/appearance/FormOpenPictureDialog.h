@@ -20,8 +20,9 @@ class TFormOpenPictureDialog : public QObject
     Q_OBJECT
 
 public:
-    // The filter: "Pictures" (JPEG and BMP) preselected, then "All files".
-    static const QString Filter;
+    // The filter in the interface language: "Pictures" (JPEG, PNG and BMP) preselected, then
+    // "All files".
+    static QString Filter();
 
     // Takes the picked picture, laid over white where it is transparent.
     using ShowPicture = std::function<void(const QImage& picture)>;

@@ -14,6 +14,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QTabWidget>
 
@@ -61,7 +63,20 @@ bool BackAndClose::mayClose()
     return false;
 }
 
-void BackAndClose::openManual()
+bool BackAndClose::openManual()
 {
-    TFileLauncher::OpenHtmlFile(m_parts.paths.DataDir + QStringLiteral("/Manual.html"));
+    const QString manual = m_parts.paths.DataDir + QStringLiteral("/Manual.html");
+    if (QFileInfo::exists(manual) && TFileLauncher::OpenHtmlFile(manual))
+        return true;
+    MessageBoxes::showMessage(
+        &m_parts.window,
+        QCoreApplication::translate("BackAndClose", "The manual could not be opened: %1")
+            .arg(QDir::toNativeSeparators(manual)));
+    return false;
+}
+
+void BackAndClose::openManualAndClose()
+{
+    if (openManual())
+        closeProgram();
 }

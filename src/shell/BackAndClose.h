@@ -17,7 +17,11 @@ public:
     // Closing saves, so nothing learnt since the last save is lost. When the save fails the
     // learner decides whether to close all the same.
     bool mayClose();
-    void openManual();
+    // Opens the program's manual in the browser; when it cannot, says so and returns false.
+    bool openManual();
+    // The farewell panel's link: the manual opens and the program closes, or the learner is told
+    // why it did not open and the program stays.
+    void openManualAndClose();
 
 private:
     WindowParts& m_parts;

@@ -22,7 +22,7 @@ ClickableText* text(QWidget* parent, const char* name, const QString& shown, int
 
 } // namespace
 
-FarewellPanel::FarewellPanel(const QString& linkText, QWidget* parent) : QWidget(parent)
+FarewellPanel::FarewellPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("recAdvertisement"));
 
@@ -43,22 +43,25 @@ FarewellPanel::FarewellPanel(const QString& linkText, QWidget* parent) : QWidget
     m_method = text(this, "TextMethod", QString(), 18, "chartreuse");
     layout->addWidget(m_method);
     layout->addSpacing(24);
-    auto* link = text(this, "TextLink", linkText, 16, "white");
-    link->setCursor(Qt::PointingHandCursor);
-    layout->addWidget(link);
+    m_link = text(this, "TextLink", QString(), 16, "#9fd3ff");
+    m_link->setCursor(Qt::PointingHandCursor);
+    QFont underlined = m_link->font();
+    underlined.setUnderline(true);
+    m_link->setFont(underlined);
+    layout->addWidget(m_link);
     layout->addStretch(2);
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    auto* goodbye = text(this, "TextGoodbye", QStringLiteral("Goodbye"), 16, "white");
-    bottom->addWidget(goodbye);
+    m_goodbye = text(this, "TextGoodbye", QString(), 16, "white");
+    bottom->addWidget(m_goodbye);
     layout->addLayout(bottom);
 
     connect(close, &QPushButton::clicked, this, &FarewellPanel::closeRequested);
-    connect(goodbye, &ClickableText::clicked, this, &FarewellPanel::closeRequested);
+    connect(m_goodbye, &ClickableText::clicked, this, &FarewellPanel::closeRequested);
     connect(m_back, &ClickableText::pressed, this, &FarewellPanel::backRequested);
     connect(name, &ClickableText::clicked, this, &FarewellPanel::linkRequested);
-    connect(link, &ClickableText::clicked, this, &FarewellPanel::linkRequested);
+    connect(m_link, &ClickableText::clicked, this, &FarewellPanel::linkRequested);
     retranslate();
 }
 
@@ -66,6 +69,8 @@ void FarewellPanel::retranslate()
 {
     m_back->setText(tr("Back"));
     m_method->setText(tr("By our method!"));
+    m_link->setText(tr("The Vocadrill manual"));
+    m_goodbye->setText(tr("Goodbye"));
 }
 
 void FarewellPanel::changeEvent(QEvent* event)

@@ -11,7 +11,7 @@ class FarewellPanel : public QWidget
     Q_OBJECT
 
 public:
-    FarewellPanel(const QString& linkText, QWidget* parent);
+    explicit FarewellPanel(QWidget* parent);
 
 signals:
     void closeRequested();
@@ -27,4 +27,6 @@ private:
 
     ClickableText* m_method;
     ClickableText* m_back;
+    ClickableText* m_link;
+    ClickableText* m_goodbye;
 };

@@ -5,29 +5,29 @@
 
 namespace {
 
-void open(const QString& path)
+bool open(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(path));
+    return QDesktopServices::openUrl(QUrl::fromUserInput(path));
 }
 
 } // namespace
 
-void TFileLauncher::OpenHtmlLink(const QString& FilePath)
+bool TFileLauncher::OpenHtmlLink(const QString& FilePath)
 {
-    open(FilePath);
+    return open(FilePath);
 }
 
-void TFileLauncher::OpenHtmlFile(const QString& FilePath)
+bool TFileLauncher::OpenHtmlFile(const QString& FilePath)
 {
-    open(FilePath);
+    return open(FilePath);
 }
 
-void TFileLauncher::OpenPdfFile(const QString& FilePath)
+bool TFileLauncher::OpenPdfFile(const QString& FilePath)
 {
-    open(FilePath);
+    return open(FilePath);
 }
 
-void TFileLauncher::OpenPDFLink(const QString& FilePath)
+bool TFileLauncher::OpenPDFLink(const QString& FilePath)
 {
-    open(FilePath);
+    return open(FilePath);
 }

@@ -221,7 +221,7 @@ void TFormVocadrill::buildPanels()
     m_parts.actionsPanel = new ActionsPanel(*m_parts.actions, m_parts.main);
     m_parts.word = new CardEditor(*m_parts.actions, m_parts.main);
     m_parts.help = new HelpScreen(m_parts.main);
-    m_parts.farewell = new FarewellPanel(QStringLiteral("Manual.html"), m_parts.main);
+    m_parts.farewell = new FarewellPanel(m_parts.main);
     m_parts.messageLabels = new MessageLabels(m_parts.main);
     for (QWidget* panel : m_layers->overlayPanels())
         panel->hide();
@@ -362,10 +362,8 @@ void TFormVocadrill::connectState()
     connect(m_parts.farewell, &FarewellPanel::closeRequested, this,
             [this] { m_backAndClose->closeProgram(); });
     connect(m_parts.farewell, &FarewellPanel::backRequested, m_parts.farewell, &QWidget::hide);
-    connect(m_parts.farewell, &FarewellPanel::linkRequested, this, [this] {
-        m_backAndClose->openManual();
-        m_backAndClose->closeProgram();
-    });
+    connect(m_parts.farewell, &FarewellPanel::linkRequested, this,
+            [this] { m_backAndClose->openManualAndClose(); });
 
     // The back step, whichever control has the focus.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Back)}) {

@@ -120,6 +120,11 @@ constexpr Row addedRussianRows[] = {
     {"%1: %2 cards", "%1: карточек %2"},
     {"All learnt cards: %1", "Все выученные карточки: %1"},
     {"Learnt since the start: %1", "Выучено с начала: %1"},
+    {"The manual could not be opened: %1", "Не удалось открыть руководство: %1"},
+    {"The Vocadrill manual", "Руководство Vocadrill"},
+    {"Goodbye", "До свидания"},
+    {"Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)",
+     "Рисунки (*.jpg *.jpeg *.png *.bmp);;Все файлы (*)"},
 };
 
 } // namespace

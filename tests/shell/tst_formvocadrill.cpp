@@ -1,14 +1,19 @@
-#include "WindowFixture.h"
+#include "BoxWatcher.h"
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "engine/LearningEngine.h"
 #include "settings/SettingsRecord.h"
 #include "shell/InterfaceLanguage.h"
+#include "TestFiles.h"
 #include "widgets/AutoLamp.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QtTest>
@@ -41,6 +46,9 @@ private slots:
     void saveAndRestartRestoresEverything();
     void closingSaves();
     void backStepFromPlay();
+    void farewellPanelSpeaksTheLanguage();
+    void farewellLinkOpensTheManualOrSaysWhy_data();
+    void farewellLinkOpensTheManualOrSaysWhy();
     void backStepThroughViewer();
     void backStepLeavesFullScreen();
     void backStepFromSettings();
@@ -138,6 +146,65 @@ void TestFormVocadrill::backStepFromPlay()
     QVERIFY(visible(window, "recAdvertisement"));
     escape(window);
     QVERIFY(!window.isVisible());
+}
+
+void TestFormVocadrill::farewellPanelSpeaksTheLanguage()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    escape(window);
+    QCOMPARE(child<QLabel>(window, "TextLink")->text(), QString("Руководство Vocadrill"));
+    QCOMPARE(child<QLabel>(window, "TextGoodbye")->text(), QString("До свидания"));
+    QVERIFY(window.language().select(InterfaceLanguage::English));
+    QCOMPARE(child<QLabel>(window, "TextLink")->text(), QString("The Vocadrill manual"));
+    QCOMPARE(child<QLabel>(window, "TextGoodbye")->text(), QString("Goodbye"));
+}
+
+// Stands in for the desktop's browser.
+class Browser : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+void TestFormVocadrill::farewellLinkOpensTheManualOrSaysWhy_data()
+{
+    QTest::addColumn<bool>("manualThere");
+    QTest::addColumn<bool>("browser");
+    QTest::newRow("the manual opens") << true << true;
+    QTest::newRow("no manual") << false << true;
+    QTest::newRow("nothing to open it with") << true << false;
+}
+
+void TestFormVocadrill::farewellLinkOpensTheManualOrSaysWhy()
+{
+    QFETCH(bool, manualThere);
+    QFETCH(bool, browser);
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    const QString manual = window.paths().DataDir + "/Manual.html";
+    if (manualThere)
+        TestFiles::write(manual, "<html></html>");
+    Browser desktop;
+    if (browser)
+        QDesktopServices::setUrlHandler("file", &desktop, "open");
+    escape(window);
+    BoxWatcher boxes;
+    WindowTest::clickAt(window, WindowTest::centreOf(window, *child<QWidget>(window, "TextLink")));
+    QDesktopServices::unsetUrlHandler("file");
+
+    const bool opened = manualThere && browser;
+    QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl::fromLocalFile(manual)} : QList<QUrl>{});
+    QCOMPARE(boxes.texts, opened ? QStringList{}
+                                 : QStringList{"Не удалось открыть руководство: " +
+                                               QDir::toNativeSeparators(manual)});
+    QCOMPARE(window.isVisible(), !opened);
+    QCOMPARE(visible(window, "recAdvertisement"), !opened);
 }
 
 void TestFormVocadrill::backStepThroughViewer()

@@ -232,7 +232,7 @@ void TestTextImportDialog::foldersSurviveRestartAndStayApart()
         QVERIFY(window.execute("Top0"));
         QVERIFY(window.execute("FromFile00"));
         QCOMPARE(picturePicker->calls.first().filter,
-                 QString("Pictures (*.jpg *.jpeg *.bmp);;All files (*.* *)"));
+                 QString("Рисунки (*.jpg *.jpeg *.png *.bmp);;Все файлы (*)"));
         QCOMPARE(picturePicker->calls.first().startFolder, QString());
         fixture.stop();
     }
