@@ -36,7 +36,8 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     m_question->setObjectName(QStringLiteral("recQuestion"));
     auto* top = new QVBoxLayout(m_question);
     top->addStretch();
-    m_textQuestion.label = cardTextLabel("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
+    m_textQuestion.label =
+        cardTextLabel("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
     top->addWidget(m_textQuestion.label);
 
     m_answer = new TiledPanel(this);
@@ -52,7 +53,8 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     m_indicator->hide();
     lowest->addWidget(m_indicator);
     lowest->addStretch();
-    m_textPhonetic.label = cardTextLabel("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
+    m_textPhonetic.label =
+        cardTextLabel("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
     lowest->addWidget(m_textPhonetic.label, 1);
     bottom->addLayout(lowest);
 
@@ -60,6 +62,18 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     grid->addWidget(m_answer, 1, 0);
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
+
+    m_guide = new QLabel(this);
+    m_guide->setObjectName(QStringLiteral("lbGuide"));
+    m_guide->setWordWrap(true);
+    m_guide->setAlignment(Qt::AlignCenter);
+    m_guide->setMaximumWidth(520);
+    m_guide->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_guide->setStyleSheet(
+        QStringLiteral("#lbGuide { color: white; background: rgba(0, 0, 0, 150);"
+                       " border-radius: 10px; padding: 14px; font-size: 14pt; }"));
+    m_guide->hide();
+    grid->addWidget(m_guide, 0, 0, 2, 1, Qt::AlignCenter);
 
     // The designed look: the first-run view of the first mode over the first mode's presets.
     m_question->setPicture(presetPicture(presetTileFor(0, ScreenHalf::Top)));
@@ -77,6 +91,13 @@ void CardScreen::showCard(const CardView& view)
     QPalette palette = m_indicator->palette();
     palette.setColor(QPalette::WindowText, colourOf(view.indicatorColor));
     m_indicator->setPalette(palette);
+}
+
+void CardScreen::setGuide(const QString& text)
+{
+    m_guide->setText(text);
+    m_guide->setVisible(!text.isEmpty());
+    m_guide->raise();
 }
 
 void CardScreen::SetView(const TView& view)

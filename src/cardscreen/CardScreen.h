@@ -21,6 +21,8 @@ public:
     QLabel* TextIndicator() const { return m_indicator; }
 
     void showCard(const CardView& view);
+    // A line of guidance in the middle of the screen while no card is on it; empty hides it.
+    void setGuide(const QString& text);
     void SetView(const TView& view);
     // The halves' fills and the texts' fonts into view; other fields keep their values.
     void GetView(TView& view) const;
@@ -46,4 +48,5 @@ private:
     TextLook m_textAnswer;
     TextLook m_textPhonetic;
     QLabel* m_indicator;
+    QLabel* m_guide;
 };

@@ -20,6 +20,7 @@
 #include "shell/CardEditor.h"
 #include "shell/DictionaryCommands.h"
 #include "shell/FarewellPanel.h"
+#include "shell/FirstCardGuide.h"
 #include "shell/HelpScreen.h"
 #include "shell/InterfaceLanguage.h"
 #include "shell/MessageLabels.h"
@@ -58,6 +59,7 @@ TFormVocadrill::TFormVocadrill(const Folders& folders, QWidget* parent) : QMainW
     m_backAndClose = std::make_unique<BackAndClose>(m_parts, *m_save);
     m_layers = std::make_unique<WindowLayers>(m_parts);
     m_statusFeed = std::make_unique<StatusLineFeed>(m_parts);
+    m_firstCardGuide = std::make_unique<FirstCardGuide>(m_parts);
     m_modeAndSettings = std::make_unique<ModeAndSettings>(m_parts, *m_viewEditing);
     buildActions();
     buildScreens();
@@ -307,6 +309,7 @@ void TFormVocadrill::connectState()
     // The card screen shows what the engine displays.
     connect(&m_parts.engine->display(), &CardDisplay::changed, this, &TFormVocadrill::showCard);
     showCard();
+    m_firstCardGuide->start();
 
     // Automatic mode: cbAuto holds the state; the lamps show it.
     TopBar* bar = m_parts.topBar;

@@ -9,6 +9,7 @@
 class BackAndClose;
 class CardEditing;
 class DictionaryCommands;
+class FirstCardGuide;
 class ModeAndSettings;
 class StatusLineFeed;
 class ViewEditing;
@@ -94,5 +95,6 @@ private:
     std::unique_ptr<BackAndClose> m_backAndClose;
     std::unique_ptr<WindowLayers> m_layers;
     std::unique_ptr<StatusLineFeed> m_statusFeed;
+    std::unique_ptr<FirstCardGuide> m_firstCardGuide;
     std::unique_ptr<ModeAndSettings> m_modeAndSettings;
 };

@@ -123,6 +123,12 @@ constexpr Row addedRussianRows[] = {
     {"The manual could not be opened: %1", "Не удалось открыть руководство: %1"},
     {"The Vocadrill manual", "Руководство Vocadrill"},
     {"Goodbye", "До свидания"},
+    {"Choose a dictionary on the Dictionaries tab, then tap an upper corner of this screen for the "
+     "first card.",
+     "Выберите словарь на вкладке «Словари», затем коснитесь верхнего угла этого экрана, чтобы "
+     "увидеть первую карточку."},
+    {"Tap an upper corner of this screen for the first card.",
+     "Коснитесь верхнего угла этого экрана, чтобы увидеть первую карточку."},
     {"Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)",
      "Рисунки (*.jpg *.jpeg *.png *.bmp);;Все файлы (*)"},
 };

@@ -1,11 +1,12 @@
-#include "cards/Collation.h"
 #include "BoxWatcher.h"
-#include "CardScreenDriver.h"
-#include "WindowFixture.h"
+#include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "cardscreen/CardScreen.h"
+#include "CardScreenDriver.h"
 #include "engine/LearningEngine.h"
 #include "settings/SettingsRecord.h"
+#include "shell/InterfaceLanguage.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,9 +15,9 @@
 
 using namespace Qt::StringLiterals;
 
+using WindowTest::animalLines;
 using WindowTest::animals;
 using WindowTest::child;
-using WindowTest::animalLines;
 
 namespace {
 
@@ -57,6 +58,7 @@ private slots:
     void escapeInAutomaticModeStopsItAndGoesBack();
     void zoomStopsWhereTheTextsStayReadable();
     void emptyingTheDictionaryInFullScreenLeavesIt();
+    void emptyScreenGuidesToTheFirstCard();
 };
 
 void TestCardScreenWindow::checkAndChevronDownDeleteEqualLinesOneAtATime()
@@ -257,8 +259,8 @@ void TestCardScreenWindow::zoomStopsWhereTheTextsStayReadable()
 void TestCardScreenWindow::emptyingTheDictionaryInFullScreenLeavesIt()
 {
     WindowFixture fixture;
-    TFormVocadrill& window =
-        fixture.startWith("Two.txt", "\xEF\xBB\xBF" "cat = кошка\r\ndog = собака\r\n");
+    TFormVocadrill& window = fixture.startWith("Two.txt", "\xEF\xBB\xBF"
+                                                          "cat = кошка\r\ndog = собака\r\n");
     BoxWatcher boxes;
     WindowTest::tapAt(window, {0.5, 0.5});
     QVERIFY(window.isFullScreen0());
@@ -280,6 +282,31 @@ void TestCardScreenWindow::emptyingTheDictionaryInFullScreenLeavesIt()
     QVERIFY(box->isVisible());
     const QImage shot = window.grab().toImage();
     QCOMPARE(shot.pixelColor(box->mapTo(&window, QPoint(1, 1))), QColor(0x3c, 0x4a, 0x63));
+}
+
+// The empty card screen says what to do: choose a dictionary, then tap an upper corner; the
+// guidance goes with the first card.
+void TestCardScreenWindow::emptyScreenGuidesToTheFirstCard()
+{
+    WindowFixture empty;
+    TFormVocadrill& first = empty.start();
+    auto* guide = child<QLabel>(first, "lbGuide");
+    QVERIFY(guide->isVisible());
+    QCOMPARE(guide->text(), u"Выберите словарь на вкладке «Словари», затем коснитесь верхнего угла "
+                            u"этого экрана, чтобы увидеть первую карточку."_s);
+    empty.stop();
+
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Two.txt", "cat = кошка\r\ndog = собака\r\n");
+    guide = child<QLabel>(window, "lbGuide");
+    QCOMPARE(guide->text(),
+             u"Коснитесь верхнего угла этого экрана, чтобы увидеть первую карточку."_s);
+    QVERIFY(guide->isVisible());
+    QVERIFY(window.language().select(InterfaceLanguage::English));
+    QCOMPARE(guide->text(), u"Tap an upper corner of this screen for the first card."_s);
+    WindowTest::tapAt(window, {0.1, 0.2});
+    QVERIFY(!window.engine().display().nothingShown());
+    QVERIFY(!guide->isVisible());
 }
 
 QTEST_MAIN(TestCardScreenWindow)
