@@ -4,6 +4,7 @@
 #include "widgets/ClickableText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -52,6 +53,11 @@ ActionsPanel::ActionsPanel(ActionList& actions, QWidget* parent)
     grid->setColumnStretch(2, 288);
     outer->addLayout(grid, 1);
 
+    m_singleClick.setSingleShot(true);
+    m_singleClick.setInterval(QApplication::doubleClickInterval());
+    connect(&m_singleClick, &QTimer::timeout, this,
+            [this] { emit hint(tr("Double-click to mark this side as learnt")); });
+
     retranslate();
     connect(&m_actions, &ActionList::retranslated, this, &ActionsPanel::retranslate);
 }
@@ -64,10 +70,13 @@ ClickableText* ActionsPanel::tile(const QString& objectName, const QString& acti
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    if (actionName == QLatin1String("SideLearnt0"))
-        connect(text, &ClickableText::doubleClicked, this,
-                [this, actionName] { m_actions.runHandler(actionName); });
-    else if (actionName == QLatin1String("FullScreen0"))
+    if (actionName == QLatin1String("SideLearnt0")) {
+        connect(text, &ClickableText::clicked, &m_singleClick, qOverload<>(&QTimer::start));
+        connect(text, &ClickableText::doubleClicked, this, [this, actionName] {
+            m_singleClick.stop();
+            m_actions.runHandler(actionName);
+        });
+    } else if (actionName == QLatin1String("FullScreen0"))
         connect(text, &ClickableText::released, this,
                 [this, actionName] { m_actions.execute(actionName); });
     else

@@ -362,6 +362,8 @@ void TFormVocadrill::connectState()
         btHelpClick();
     });
     connect(m_parts.help, &HelpScreen::siteClicked, this, [this] { m_backAndClose->openManual(); });
+    connect(m_parts.actionsPanel, &ActionsPanel::hint, this,
+            [this](const QString& text) { m_parts.MyMessage(text); });
     connect(m_parts.farewell, &FarewellPanel::closeRequested, this,
             [this] { m_backAndClose->closeProgram(); });
     connect(m_parts.farewell, &FarewellPanel::backRequested, m_parts.farewell, &QWidget::hide);

@@ -127,6 +127,8 @@ constexpr Row addedRussianRows[] = {
      "first card.",
      "Выберите словарь на вкладке «Словари», затем коснитесь верхнего угла этого экрана, чтобы "
      "увидеть первую карточку."},
+    {"Double-click to mark this side as learnt",
+     "Дважды щёлкните, чтобы отметить сторону как выученную"},
     {"Tap an upper corner of this screen for the first card.",
      "Коснитесь верхнего угла этого экрана, чтобы увидеть первую карточку."},
     {"Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)",

@@ -57,6 +57,9 @@ void WindowLayers::layoutOverlays()
     m_parts.gestures->setGeometry(card.adjusted(1, 0, 0, 0));
     for (QWidget* panel : overlayPanels())
         panel->setGeometry(all);
+    // The actions panel leaves the top bar uncovered, so that "..." closes it as it opened it.
+    if (!m_parts.isFullScreen0())
+        m_parts.actionsPanel->setGeometry(all.adjusted(0, m_parts.topBar->height(), 0, 0));
 }
 
 QList<QWidget*> WindowLayers::overlayPanels() const

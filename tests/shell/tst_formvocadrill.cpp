@@ -4,6 +4,7 @@
 #include "engine/LearningEngine.h"
 #include "settings/SettingsRecord.h"
 #include "shell/InterfaceLanguage.h"
+#include "shell/MessagePanel.h"
 #include "TestFiles.h"
 #include "widgets/AutoLamp.h"
 #include "WindowFixture.h"
@@ -53,6 +54,7 @@ private slots:
     void backStepLeavesFullScreen();
     void backStepFromSettings();
     void actionsButtonTogglesAndStopsAuto();
+    void sideLearntTileExplainsItsDoubleClick();
     void languageSwitchTranslatesCaptionsAndMessages();
     void leavingPlayStopsAutomaticMode();
     void dictionaryClickAndDoubleClick();
@@ -263,12 +265,40 @@ void TestFormVocadrill::actionsButtonTogglesAndStopsAuto()
     auto* autoBox = child<QCheckBox>(window, "cbAuto");
     autoBox->setChecked(true);
     QVERIFY(window.engine().isAutomatic());
-    QTest::mouseClick(child<QWidget>(window, "btActions"), Qt::LeftButton);
+    // "..." is clicked where it is drawn, and stays there to close the panel it opened.
+    const QPoint dots = WindowTest::centreOf(window, *child<QWidget>(window, "btActions"));
+    WindowTest::clickAt(window, dots);
     QVERIFY(visible(window, "recActions"));
     QVERIFY(!window.engine().isAutomatic());
-    QTest::mouseClick(child<QWidget>(window, "btActions"), Qt::LeftButton);
+    WindowTest::clickAt(window, dots);
     QVERIFY(!visible(window, "recActions"));
     QVERIFY(!autoBox->isChecked());
+}
+
+// "Side learnt" on the actions panel takes a double click; a single click says so.
+void TestFormVocadrill::sideLearntTileExplainsItsDoubleClick()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Animals.txt", animals);
+    window.engine().MyNext(true);
+    WindowTest::clickAt(window, WindowTest::centreOf(window, *child<QWidget>(window, "btActions")));
+    const QPoint tile = WindowTest::centreOf(window, *child<QWidget>(window, "tileSideLearnt"));
+    auto* message = child<MessagePanel>(window, "recMessage");
+
+    WindowTest::clickAt(window, tile);
+    QTRY_COMPARE(message->text(), QString("Дважды щёлкните, чтобы отметить сторону как выученную"));
+    QVERIFY(visible(window, "recActions"));
+
+    WindowTest::guardsExpire(window);
+    message->MyMessage(QString());
+    // A double click as the system delivers one, to the widget hit-testing finds there.
+    QWidget* target = window.childAt(tile);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window, tile));
+    QTest::mouseDClick(target, Qt::LeftButton, {}, target->mapFrom(&window, tile));
+    // The side is taken as learnt, which closes the panel.
+    QVERIFY(!visible(window, "recActions"));
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QCOMPARE(message->text(), QString());
 }
 
 void TestFormVocadrill::languageSwitchTranslatesCaptionsAndMessages()
