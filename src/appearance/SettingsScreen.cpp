@@ -147,6 +147,16 @@ QRadioButton* SettingsScreen::addRadio(QLayout* layout, QButtonGroup* group, con
     return button;
 }
 
+void SettingsScreen::addHeading(QLayout* layout, const char* text)
+{
+    auto* heading = new QLabel(layout->parentWidget());
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    m_labels.append({heading, text});
+    layout->addWidget(heading);
+}
+
 QPushButton* SettingsScreen::addActionButton(QLayout* layout, const char* name, const char* label,
                                              const QString& action)
 {
@@ -191,6 +201,8 @@ void SettingsScreen::buildBothPage()
     layout->addWidget(groups);
     layout->addStretch();
 
+    addHeading(order, QT_TR_NOOP("Which side is asked"));
+    addHeading(clipboard, QT_TR_NOOP("What goes to the clipboard"));
     m_groupMain = new QButtonGroup(this);
     m_groupMain->setObjectName(QStringLiteral("GroupMain"));
     m_orderButtons = {
@@ -274,8 +286,12 @@ void SettingsScreen::buildViewPage()
                                  QT_TR_NOOP("Show indicators"));
 
     QHBoxLayout* buttonsRow = addRow("recViewButtons");
-    addActionButton(buttonsRow, "Button1", QT_TR_NOOP("Top"), QStringLiteral("Top0"));
-    addActionButton(buttonsRow, "Button2", QT_TR_NOOP("Bottom"), QStringLiteral("Bottom0"));
+    m_tips.append(
+        {addActionButton(buttonsRow, "Button1", QT_TR_NOOP("Top"), QStringLiteral("Top0")),
+         QT_TR_NOOP("The look of the question half: background, font and colour")});
+    m_tips.append(
+        {addActionButton(buttonsRow, "Button2", QT_TR_NOOP("Bottom"), QStringLiteral("Bottom0")),
+         QT_TR_NOOP("The look of the answer half: background, font and colour")});
     buttonsRow->addStretch();
     layout->addStretch();
 }
@@ -379,6 +395,8 @@ void SettingsScreen::retranslate()
         label->setText(tr(text));
     for (const auto& [button, text] : std::as_const(m_buttons))
         button->setText(tr(text));
+    for (const auto& [widget, tip] : std::as_const(m_tips))
+        widget->setToolTip(tr(tip));
 }
 
 void SettingsScreen::changeEvent(QEvent* event)

@@ -83,6 +83,8 @@ private:
                            const char* label);
     QPushButton* addActionButton(QLayout* layout, const char* name, const char* label,
                                  const QString& action);
+    // A bold line over a group of controls.
+    void addHeading(QLayout* layout, const char* text);
 
     void buildBothPage();
     void buildManuallyPage();
@@ -128,5 +130,6 @@ private:
 
     QList<QPair<QLabel*, const char*>> m_labels;
     QList<QPair<QAbstractButton*, const char*>> m_buttons;
+    QList<QPair<QWidget*, const char*>> m_tips;
     QList<const char*> m_pageTitles;
 };

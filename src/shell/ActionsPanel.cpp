@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGridLayout>
+#include <QHash>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -89,11 +90,33 @@ ClickableText* ActionsPanel::tile(const QString& objectName, const QString& acti
     return text;
 }
 
+namespace {
+
+// The tip of each tile, by its action.
+const char* tileTip(const QString& actionName)
+{
+    static const QHash<QString, const char*> tips{
+        {"Next0", QT_TR_NOOP("The next card")},
+        {"Remind0", QT_TR_NOOP("Show the other side")},
+        {"SideLearnt0", QT_TR_NOOP("This side is learnt (double-click)")},
+        {"FullScreen0", QT_TR_NOOP("Full screen on or off")},
+        {"Learnt0", QT_TR_NOOP("The card is learnt: it goes to the end of the dictionary")},
+        {"Edit0", QT_TR_NOOP("Edit this card")},
+        {"Delete0", QT_TR_NOOP("Delete this card from the dictionary")},
+        {"New0", QT_TR_NOOP("Add a new card")},
+    };
+    return tips.value(actionName, "");
+}
+
+} // namespace
+
 void ActionsPanel::retranslate()
 {
     for (const auto& [text, actionName] : std::as_const(m_tiles))
-        if (const QAction* action = m_actions.action(actionName))
+        if (const QAction* action = m_actions.action(actionName)) {
             text->setText(action->text());
+            text->setToolTip(tr(tileTip(actionName)));
+        }
     findChild<QPushButton*>(QStringLiteral("Button3"))
         ->setText(m_actions.action(QStringLiteral("CancelActions0"))->text());
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/ClickableText.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 
 namespace {
@@ -30,4 +31,21 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent)
     TextMyDictSL = field(this, layout, "TextMyDictSL", QStringLiteral("0"), 1);
     TextLearntToday = field(this, layout, "TextLearntToday", QStringLiteral("0"), 1);
     TextLearnt = field(this, layout, "TextLearnt", QStringLiteral("0"), 1);
+    retranslate();
+}
+
+void StatusLine::retranslate()
+{
+    TextDict->setToolTip(tr("The open dictionary"));
+    TextTime->setToolTip(tr("Time since the start"));
+    TextMyDictSL->setToolTip(tr("Cards in this dictionary"));
+    TextLearntToday->setToolTip(tr("Cards learnt since the start"));
+    TextLearnt->setToolTip(tr("Cards learnt from this dictionary; double-click to reset"));
+}
+
+void StatusLine::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }

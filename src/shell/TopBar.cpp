@@ -78,6 +78,9 @@ void TopBar::retranslate()
     for (int i = 0; i < 3; ++i)
         m_learning->setItemText(i, tr(modes[i]));
     m_caption->setText(tr("Auto"));
+    m_strip->setToolTip(AutoLamp::tip());
+    m_actions->setToolTip(tr("Actions: the card commands as tiles"));
+    m_help->setToolTip(tr("Help and the interface language"));
 }
 
 void TopBar::changeEvent(QEvent* event)

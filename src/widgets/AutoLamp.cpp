@@ -1,5 +1,6 @@
 #include "widgets/AutoLamp.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,6 +10,24 @@ AutoLamp::AutoLamp(const QString& outerName, const QString& innerName, QWidget* 
     setObjectName(outerName);
     setProperty("innerName", innerName);
     setFixedSize(24, 24);
+    retranslate();
+}
+
+QString AutoLamp::tip()
+{
+    return tr("Automatic mode: the cards change by themselves. Click to switch it on or off");
+}
+
+void AutoLamp::retranslate()
+{
+    setToolTip(tip());
+}
+
+void AutoLamp::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void AutoLamp::setInnerColor(const QColor& color)

@@ -55,6 +55,8 @@ private slots:
     void backStepFromSettings();
     void actionsButtonTogglesAndStopsAuto();
     void sideLearntTileExplainsItsDoubleClick();
+    void tipsFollowTheLanguage_data();
+    void tipsFollowTheLanguage();
     void languageSwitchTranslatesCaptionsAndMessages();
     void leavingPlayStopsAutomaticMode();
     void dictionaryClickAndDoubleClick();
@@ -299,6 +301,38 @@ void TestFormVocadrill::sideLearntTileExplainsItsDoubleClick()
     QVERIFY(!visible(window, "recActions"));
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     QCOMPARE(message->text(), QString());
+}
+
+void TestFormVocadrill::tipsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("learnt from this dictionary")
+        << "TextLearnt"
+        << "Карточек выучено из этого словаря; двойной щелчок — сбросить"
+        << "Cards learnt from this dictionary; double-click to reset";
+    QTest::newRow("...") << "btActions"
+                         << "Действия: команды для карточки плитками"
+                         << "Actions: the card commands as tiles";
+    QTest::newRow("a tile") << "tileSideLearnt"
+                            << "Эта сторона выучена (двойной щелчок)"
+                            << "This side is learnt (double-click)";
+    QTest::newRow("Top") << "Button1"
+                         << "Вид половины вопроса: фон, шрифт и цвет"
+                         << "The look of the question half: background, font and colour";
+}
+
+void TestFormVocadrill::tipsFollowTheLanguage()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, russian);
+    QFETCH(QString, english);
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.start();
+    QCOMPARE(child<QWidget>(window, qPrintable(widget))->toolTip(), russian);
+    QVERIFY(window.language().select(InterfaceLanguage::English));
+    QCOMPARE(child<QWidget>(window, qPrintable(widget))->toolTip(), english);
 }
 
 void TestFormVocadrill::languageSwitchTranslatesCaptionsAndMessages()
