@@ -19,6 +19,8 @@ class TestShippedData : public QObject
 private slots:
     void dictionaryIsCardsInTheProgramsOwnFormat_data();
     void dictionaryIsCardsInTheProgramsOwnFormat();
+    void answerDoesNotGiveTheQuestionAway_data();
+    void answerDoesNotGiveTheQuestionAway();
     void transcriptionsUseIpaSymbols_data();
     void transcriptionsUseIpaSymbols();
     void onlyTopLevelFilesAreListed();
@@ -91,6 +93,31 @@ void TestShippedData::dictionaryIsCardsInTheProgramsOwnFormat()
         const QString question = QuestionOf(line);
         QVERIFY2(!questions.contains(question), qPrintable(question));
         questions.insert(question);
+    }
+}
+
+void TestShippedData::answerDoesNotGiveTheQuestionAway_data()
+{
+    addDictionaryRows();
+}
+
+void TestShippedData::answerDoesNotGiveTheQuestionAway()
+{
+    QFETCH(QString, name);
+    // Neither the whole question nor one of its words of three letters or more, as a word of
+    // its own, may stand in the answer the card shows.
+    static const QRegularExpression word(QStringLiteral("\\p{L}{3,}"));
+    const QStringList lines = TextFile::readLines(dictionaryPath(name));
+    for (const QString& line : lines) {
+        const QString question = QuestionOf(line);
+        const QString answer = AnswerOf(line);
+        QVERIFY2(!answer.contains(question, Qt::CaseInsensitive), qPrintable(line));
+        for (const QRegularExpressionMatch& match : word.globalMatch(question)) {
+            const QRegularExpression whole(QStringLiteral("\\b%1\\b").arg(match.captured()),
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::UseUnicodePropertiesOption);
+            QVERIFY2(!whole.match(answer).hasMatch(), qPrintable(line));
+        }
     }
 }
 
