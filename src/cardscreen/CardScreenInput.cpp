@@ -1,6 +1,7 @@
 #include "cardscreen/CardScreenInput.h"
 
 #include "cardscreen/CardScreen.h"
+#include "cardscreen/LearningKeys.h"
 #include "cardscreen/StrokeRecogniser.h"
 #include "settings/SettingsRecord.h"
 #include "widgets/ActionList.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGestureEvent>
+#include <QKeyEvent>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -122,6 +124,16 @@ bool CardScreenInput::eventFilter(QObject* watched, QEvent* event)
         case QEvent::NativeGesture:
             touchpadZoom(static_cast<QNativeGestureEvent*>(event));
             return true;
+        // In automatic mode the layer claims every key but the back step, so that the key that
+        // stops the mode reaches it and does nothing else.
+        case QEvent::ShortcutOverride: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (m_cbAuto.isChecked() && key != Qt::Key_Escape && key != Qt::Key_Back)
+                event->accept();
+            break;
+        }
+        case QEvent::KeyPress:
+            return learningKey(*static_cast<QKeyEvent*>(event));
         default:
             break;
         }
@@ -242,6 +254,21 @@ bool CardScreenInput::cardScreenCovered() const
             return true;
     }
     return false;
+}
+
+// A key on the card screen stops automatic mode and does nothing else; with automatic mode off
+// a learning key runs its action.
+bool CardScreenInput::learningKey(const QKeyEvent& key)
+{
+    if (m_cbAuto.isChecked()) {
+        stopAutomatic();
+        return true;
+    }
+    const QString action = learningKeyAction(key);
+    if (action.isEmpty())
+        return false;
+    m_actions.execute(action);
+    return true;
 }
 
 void CardScreenInput::stopAutomatic()

@@ -13,6 +13,7 @@ class ActionList;
 class CardScreen;
 class QCheckBox;
 class QGestureEvent;
+class QKeyEvent;
 class QNativeGestureEvent;
 class QWheelEvent;
 class QWidget;
@@ -81,6 +82,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool learningKey(const QKeyEvent& key);
     void recGesturesMouseDown(Qt::MouseButton button, QPointF position);
     void recGesturesMouseUp(QPointF position);
     void strokeEnded();

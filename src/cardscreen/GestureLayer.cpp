@@ -20,6 +20,8 @@ GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
     btIndicatorColor->setObjectName(QStringLiteral("btIndicatorColor"));
     btIndicatorColor->setFlat(true);
     btIndicatorColor->setFocusPolicy(Qt::NoFocus);
+    // The layer takes the learning keys; a click on the card screen gives it the keys back.
+    setFocusPolicy(Qt::StrongFocus);
     btIndicatorColor->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
     btIndicatorColor->hide();
 }
@@ -29,7 +31,8 @@ GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
 void GestureLayer::followIndicator(QWidget* indicator)
 {
     m_indicator = indicator;
-    for (QWidget* widget = indicator; widget && !widget->isWindow(); widget = widget->parentWidget())
+    for (QWidget* widget = indicator; widget && !widget->isWindow();
+         widget = widget->parentWidget())
         widget->installEventFilter(this);
     placeIndicatorButton();
 }

@@ -70,7 +70,8 @@ TFormVocadrill::TFormVocadrill(const Folders& folders, QWidget* parent) : QMainW
 
 TFormVocadrill::~TFormVocadrill()
 {
-    // The widgets go before the engine they show.
+    // The widgets go before the engine they show, and nothing follows their hiding on the way.
+    m_layers.reset();
     delete centralWidget();
 }
 
@@ -211,7 +212,6 @@ void TFormVocadrill::buildScreens()
 
     m_parts.gestures = new GestureLayer(m_parts.main);
     m_parts.gestures->hide();
-    m_layers->followResizes();
 }
 
 void TFormVocadrill::buildPanels()
@@ -228,6 +228,7 @@ void TFormVocadrill::buildPanels()
     for (QWidget* panel : m_layers->overlayPanels())
         panel->hide();
     m_parts.messageLabels->hide();
+    m_layers->followResizes();
 }
 
 void TFormVocadrill::FormCreate(const Folders& folders)

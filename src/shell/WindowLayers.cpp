@@ -34,13 +34,31 @@ void WindowLayers::followResizes()
 {
     m_parts.main->installEventFilter(this);
     m_parts.tbPlay->installEventFilter(this);
+    for (QWidget* panel : overlayPanels())
+        panel->installEventFilter(this);
 }
 
 bool WindowLayers::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
-        layoutOverlays();
+    if (watched == m_parts.main || watched == m_parts.tbPlay) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+            layoutOverlays();
+    } else if (event->type() == QEvent::Hide) {
+        focusCardScreen();
+    }
     return QObject::eventFilter(watched, event);
+}
+
+// The learning keys go to the card screen whenever it shows with no panel over it.
+void WindowLayers::focusCardScreen()
+{
+    // Asked of the window, so that the keys are there at the start, before the window shows.
+    if (!m_parts.gestures->isVisibleTo(&m_parts.window))
+        return;
+    for (const QWidget* panel : overlayPanels())
+        if (panel != m_parts.messagePanel && panel->isVisibleTo(&m_parts.window))
+            return;
+    m_parts.gestures->setFocus(Qt::OtherFocusReason);
 }
 
 // The layers over the tabs cover the whole window; the gesture layer covers the card screen
@@ -78,6 +96,7 @@ void WindowLayers::TabControl1Paint()
     MyRadio();
     m_parts.engine->display().DoIndicator();
     layoutOverlays();
+    focusCardScreen();
 }
 
 void WindowLayers::MyRadio()

@@ -15,7 +15,8 @@ class WindowLayers : public QObject
 public:
     explicit WindowLayers(WindowParts& parts);
 
-    // Lays the layers out again whenever the window or the card screen's tab moves or resizes.
+    // Lays the layers out again whenever the window or the card screen's tab moves or resizes,
+    // and gives the keys back to the card screen when a panel closes.
     void followResizes();
     // The panels laid over the whole window, lowest first.
     QList<QWidget*> overlayPanels() const;
@@ -26,6 +27,7 @@ public:
     void MyRadio();
     void Actions0Execute();
     void FullScreen0Execute();
+    void focusCardScreen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
