@@ -402,6 +402,7 @@ void TFormVocadrill::connectState()
     execute("Enables0");
     m_layers->TabControl1Paint();
     m_layers->layoutOverlays();
+    m_layers->keepSmallestSize();
 }
 
 void TFormVocadrill::retranslateTabs()
@@ -417,6 +418,7 @@ void TFormVocadrill::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange && m_parts.actions) {
         m_parts.actions->retranslate();
         retranslateTabs();
+        m_layers->keepSmallestSize();
     }
     QMainWindow::changeEvent(event);
 }

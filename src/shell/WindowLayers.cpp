@@ -80,6 +80,17 @@ void WindowLayers::layoutOverlays()
         m_parts.actionsPanel->setGeometry(all.adjusted(0, m_parts.topBar->height(), 0, 0));
 }
 
+void WindowLayers::keepSmallestSize()
+{
+    QSize smallest = m_parts.window.minimumSizeHint();
+    for (const QWidget* panel : overlayPanels())
+        smallest = smallest.expandedTo(panel->minimumSizeHint() +
+                                       QSize(0, panel == m_parts.actionsPanel
+                                                    ? m_parts.topBar->minimumSizeHint().height()
+                                                    : 0));
+    m_parts.window.setMinimumSize(smallest);
+}
+
 QList<QWidget*> WindowLayers::overlayPanels() const
 {
     return {m_parts.messagePanel, m_parts.viewer, m_parts.viewEditor, m_parts.actionsPanel,

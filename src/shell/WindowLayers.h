@@ -21,6 +21,9 @@ public:
     // The panels laid over the whole window, lowest first.
     QList<QWidget*> overlayPanels() const;
     void layoutOverlays();
+    // The window is never smaller than its tabs and every panel laid over them need, so that
+    // nothing overlaps or is cut; asked again when the language changes the texts.
+    void keepSmallestSize();
     // After a change of tab: the gesture layer and automatic mode belong to the card screen.
     void TabControl1Paint();
     // The Auto lamps: grey when automatic mode is unavailable, red while on, green when ready.
