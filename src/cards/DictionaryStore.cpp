@@ -101,14 +101,30 @@ QString DictionaryStore::openFileName() const
     return MyDictPath.isEmpty() ? QString() : fileNameOf(MyDictPath);
 }
 
-QStringList DictionaryStore::MergedLearntList() const
+QStringList DictionaryStore::MergedLearntList()
 {
     QStringList merged;
     if (QFileInfo::exists(m_paths.LearntPath))
         merged = TextFile::readLines(m_paths.LearntPath);
+    for (const QString& line : LearntSL.lines())
+        if (!m_learntFileHadBefore.contains(line))
+            m_learntFileHadBefore.insert(line, merged.contains(line));
+    for (const QString& line : std::as_const(m_takenBack))
+        if (!LearntSL.lines().contains(line))
+            merged.removeAll(line);
     merged += LearntSL.lines();
     SortUnique(merged);
     return merged;
+}
+
+void DictionaryStore::takeBackLearnt(const QString& line)
+{
+    const qsizetype entry = LearntSL.lines().lastIndexOf(line);
+    if (entry < 0)
+        return;
+    LearntSL.removeAt(entry);
+    if (!m_learntFileHadBefore.value(line, true))
+        m_takenBack.append(line);
 }
 
 void DictionaryStore::SaveOwnFiles()

@@ -4,6 +4,7 @@
 #include "cards/DictionaryBackups.h"
 #include "cards/StringList.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -69,7 +70,10 @@ public:
     LoadResult LoadMyDict(const QString& FileName, bool ShowWarningAndZero);
 
     // The learnt list file merged with the lines learnt in this run: sorted, each line once.
-    QStringList MergedLearntList() const;
+    // A line taken back in this run leaves it, unless the file held it before the run.
+    QStringList MergedLearntList();
+    // Takes the latest learning of line back out of the learnt lines.
+    void takeBackLearnt(const QString& line);
     // Writes the open dictionary when its lines changed, the pointer to it, the learnt list and
     // the progress, in this order. Throws FileError at the first step that fails.
     void SaveOwnFiles();
@@ -105,6 +109,11 @@ private:
 
     DataPaths m_paths;
     DictionaryBackups m_backups;
+    // For each line learnt in this run and written to the learnt list file: whether the file
+    // held it before.
+    QHash<QString, bool> m_learntFileHadBefore;
+    // Lines of this run's learning taken back after they were written to the learnt list file.
+    QStringList m_takenBack;
     bool m_dictModified = false;
     FormChange m_formChange;
 };

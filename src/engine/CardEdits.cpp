@@ -42,6 +42,8 @@ bool ReplaceCard(LearningEngine& engine, StringList& dictionary, const QString& 
     dictionary.insert(0, line);
     dictionary.EndUpdate();
     engine.shownCards().remove(old);
+    engine.recordRemoval(
+        {Removal::Kind::Replaced, engine.dictionaryPath(), old, index, line, false});
     showFirst(engine, line);
     return true;
 }

@@ -119,11 +119,12 @@ void LearningEngine::Learnt0()
     // The card on screen is counted, also when Swap or Sort has changed its line since it was
     // drawn; in automatic mode a card thrown out stays on screen, its other side revealed, and a
     // Learnt on it then counts nothing.
-    if (!m_thrownOut) {
+    const bool counts = !m_thrownOut;
+    if (counts) {
         m_store.LearntSL.append(CurrentLine());
         setLearntNumber(m_store.LearntNumber + 1);
     }
-    Delete0();
+    throwOut(counts);
 }
 
 void LearningEngine::SideLearnt0()
@@ -166,17 +167,52 @@ void LearningEngine::Delete0()
     }
     if (m_ports.input.waitAfterZoomRunning())
         return;
+    throwOut(false);
+}
+
+void LearningEngine::throwOut(bool counted)
+{
     m_ports.input.restartGesture();
     const QString line = CurrentLine();
     const qsizetype index = DictionaryLines::indexOfExactLine(m_store.MyDictSL, line);
     if (index >= 0)
         DictionaryLines::removeLine(m_store.MyDictSL, index);
+    if (index >= 0 || counted)
+        recordRemoval({counted ? Removal::Kind::Learnt : Removal::Kind::Deleted, m_store.MyDictPath,
+                       line, index, QString(), counted});
     m_thrownOut = true;
     m_shownCards.remove(line);
     if (settings().Vibration)
         m_ports.sound.Vibrate(m_store.paths().SoundPath);
     m_ports.screens.hideActions();
     Next0();
+}
+
+const QString& LearningEngine::dictionaryPath() const
+{
+    return m_store.MyDictPath;
+}
+
+void LearningEngine::recordRemoval(Removal removal)
+{
+    m_removals.record(removal);
+    emit cardRemoved(removal);
+}
+
+LearningEngine::UndoResult LearningEngine::Undo0(QString& line)
+{
+    if (m_removals.isEmpty())
+        return UndoResult::NothingToUndo;
+    const Removal removal = m_removals.takeLast();
+    line = removal.line;
+    if (removal.dictPath != m_store.MyDictPath)
+        return UndoResult::OtherDictionary;
+    putBack(removal, m_store.MyDictSL);
+    if (removal.counted) {
+        m_store.takeBackLearnt(removal.line);
+        setLearntNumber(qMax(0, m_store.LearntNumber - 1));
+    }
+    return UndoResult::BroughtBack;
 }
 
 void LearningEngine::setAutomatic(bool on)

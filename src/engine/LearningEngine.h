@@ -4,6 +4,7 @@
 #include "engine/CardDisplay.h"
 #include "engine/DoubleClick.h"
 #include "engine/EnginePorts.h"
+#include "engine/Removals.h"
 #include "engine/ShownCards.h"
 
 #include <QObject>
@@ -48,6 +49,21 @@ public:
     void SideLearnt0();
     void Delete0();
 
+    // The last removals of the run, and taking back the latest one.
+    Removals& removals() { return m_removals; }
+    // The open dictionary's path, which removals are recorded against.
+    const QString& dictionaryPath() const;
+    // A removal to take back later, told to the window.
+    void recordRemoval(Removal removal);
+    enum class UndoResult
+    {
+        NothingToUndo,
+        OtherDictionary,
+        BroughtBack,
+    };
+    // Puts the latest removal back; its line in line.
+    UndoResult Undo0(QString& line);
+
     bool isAutomatic() const { return m_automatic.isOn(); }
     // The change of cbAuto: switching on shows the first card at once.
     void setAutomatic(bool on);
@@ -74,6 +90,7 @@ public:
 
 signals:
     void automaticChanged(bool on);
+    void cardRemoved(const Removal& removal);
 
 private:
     enum class AskedSide
@@ -89,6 +106,7 @@ private:
     void askSide();
     void setLearntNumber(qint32 number);
     void askForDictionary();
+    void throwOut(bool counted);
 
     DataRecord& m_record;
     DictionaryStore& m_store;
@@ -99,6 +117,7 @@ private:
     CardDisplay m_display;
     DoubleClick m_learntNumberClick;
     DoubleClick m_indicatorColorClick;
+    Removals m_removals;
 
     // The side MyNext asked of the card on screen, for Side learnt with both sides on display.
     AskedSide m_askedSide = AskedSide::None;

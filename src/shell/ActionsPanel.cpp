@@ -45,9 +45,10 @@ ActionsPanel::ActionsPanel(ActionList& actions, QWidget* parent)
     grid->addWidget(tile("tileEdit", "Edit0"), 6, 0, 1, 3);
     grid->addWidget(tile("tileDelete", "Delete0"), 7, 0, 1, 3);
     grid->addWidget(tile("tileNew", "New0"), 8, 0, 1, 3);
+    grid->addWidget(tile("tileUndo", "Undo0"), 9, 0, 1, 3);
     for (int row = 0; row < 6; ++row)
         grid->setRowStretch(row, 64 / 6 * 10);
-    for (int row = 6; row < 9; ++row)
+    for (int row = 6; row < 10; ++row)
         grid->setRowStretch(row, 36 / 3 * 10);
     grid->setColumnStretch(0, 296);
     grid->setColumnStretch(1, 415);
@@ -104,6 +105,7 @@ const char* tileTip(const QString& actionName)
         {"Edit0", QT_TR_NOOP("Edit this card")},
         {"Delete0", QT_TR_NOOP("Delete this card from the dictionary")},
         {"New0", QT_TR_NOOP("Add a new card")},
+        {"Undo0", QT_TR_NOOP("Bring back the last card removed (Ctrl+Z)")},
     };
     return tips.value(actionName, "");
 }

@@ -29,6 +29,7 @@
 #include "shell/StatusLine.h"
 #include "shell/StatusLineFeed.h"
 #include "shell/TopBar.h"
+#include "shell/UndoRemovals.h"
 #include "shell/ViewEditing.h"
 #include "shell/WindowLayers.h"
 #include "shell/WindowPorts.h"
@@ -60,6 +61,7 @@ TFormVocadrill::TFormVocadrill(const Folders& folders, QWidget* parent) : QMainW
     m_layers = std::make_unique<WindowLayers>(m_parts);
     m_statusFeed = std::make_unique<StatusLineFeed>(m_parts);
     m_firstCardGuide = std::make_unique<FirstCardGuide>(m_parts);
+    m_undo = std::make_unique<UndoRemovals>(m_parts);
     m_modeAndSettings = std::make_unique<ModeAndSettings>(m_parts, *m_viewEditing);
     buildActions();
     buildScreens();
@@ -162,6 +164,7 @@ void TFormVocadrill::buildActions()
     m_parts.actions->add("ViewCancel0", "Cancel", [this] { m_parts.viewEditor->hide(); });
     m_parts.actions->add("FromFile00", "From file...",
                          [this] { m_viewEditing->FromFile00Execute(); });
+    m_parts.actions->add("Undo0", "Undo", [this] { m_undo->Undo0Execute(); });
     m_parts.actions->add("Enables0", "", [this] { m_dictionaryCommands->Enables0Execute(); });
     m_parts.actions->add("SaveAll0", "", [this] { m_save->SaveAll0(); });
     for (const char* name : {"Mix00", "Sort00", "Delete00", "Look00"})
@@ -311,6 +314,7 @@ void TFormVocadrill::connectState()
     connect(&m_parts.engine->display(), &CardDisplay::changed, this, &TFormVocadrill::showCard);
     showCard();
     m_firstCardGuide->start();
+    m_undo->start();
 
     // Automatic mode: cbAuto holds the state; the lamps show it.
     TopBar* bar = m_parts.topBar;

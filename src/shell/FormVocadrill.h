@@ -12,6 +12,7 @@ class DictionaryCommands;
 class FirstCardGuide;
 class ModeAndSettings;
 class StatusLineFeed;
+class UndoRemovals;
 class ViewEditing;
 class WindowLayers;
 class WindowPorts;
@@ -96,5 +97,6 @@ private:
     std::unique_ptr<WindowLayers> m_layers;
     std::unique_ptr<StatusLineFeed> m_statusFeed;
     std::unique_ptr<FirstCardGuide> m_firstCardGuide;
+    std::unique_ptr<UndoRemovals> m_undo;
     std::unique_ptr<ModeAndSettings> m_modeAndSettings;
 };

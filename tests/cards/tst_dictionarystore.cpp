@@ -35,6 +35,7 @@ private slots:
     void missingFileLeavesStateAlone();
     void switchingWritesUnsavedChangesAndProgress();
     void learntListMergesWithoutDuplicates();
+    void learningTakenBackLeavesTheLearntList();
     void saveWithoutDictionary();
     void failedSaveStopsAndKeepsMemory();
 
@@ -227,6 +228,27 @@ void TestDictionaryStore::learntListMergesWithoutDuplicates()
     QCOMPARE(read(store().paths().LearntPath),
              bom + "ant = муравей\r\ncat = кошка\r\ndog = собака\r\n");
     QCOMPARE(store().LearntSL.count(), 3);
+}
+
+// A learning taken back leaves the learnt list file at the next save, but a line the file held
+// before the run stays in it.
+void TestDictionaryStore::learningTakenBackLeavesTheLearntList()
+{
+    write(store().paths().LearntPath, bom + "old = 0\r\n");
+    store().LearntSL.append("new = 1");
+    store().LearntSL.append("old = 0");
+    store().SaveOwnFiles();
+    QCOMPARE(read(store().paths().LearntPath), bom + "new = 1\r\nold = 0\r\n");
+
+    store().takeBackLearnt("new = 1");
+    store().takeBackLearnt("old = 0");
+    QCOMPARE(store().LearntSL.lines(), QStringList());
+    store().SaveOwnFiles();
+    QCOMPARE(read(store().paths().LearntPath), bom + "old = 0\r\n");
+
+    store().LearntSL.append("new = 1");
+    store().SaveOwnFiles();
+    QCOMPARE(read(store().paths().LearntPath), bom + "new = 1\r\nold = 0\r\n");
 }
 
 void TestDictionaryStore::saveWithoutDictionary()

@@ -199,7 +199,7 @@ public:
     // automatic mode on and off, Z+ and Z- the zoom guard on and off, RTL+ and RTL- the
     // right-to-left check box, P+ and P- the phonetic check box, SW a change of the switches,
     // SP+ and SP- "Show phonetic" switched on the settings screen, SWAP the Swap of the
-    // dictionary's lines.
+    // dictionary's lines, U the undo of the latest removal.
     void act(const QString& code)
     {
         if (code == u"N")
@@ -231,8 +231,12 @@ public:
         else if (code == u"SP+" || code == u"SP-") {
             settings().ShowPhonetic = code == u"SP+";
             engine.SettingsChanged();
-        } else if (code == u"SWAP")
+        } else if (code == u"SWAP") {
             SwapLines(store.MyDictSL);
+        } else if (code == u"U") {
+            QString line;
+            engine.Undo0(line);
+        }
         else
             qFatal("unknown action %s", qPrintable(code));
     }
