@@ -1,14 +1,18 @@
 #include "cardscreen/CardScreen.h"
 
+#include "cardscreen/TextFit.h"
 #include "engine/CardDisplay.h"
 #include "settings/Backgrounds.h"
 #include "settings/SettingsRecord.h"
 #include "widgets/CardTextLabel.h"
 #include "widgets/TiledPanel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -23,6 +27,12 @@ QPixmap presetPicture(int tile)
     return QPixmap::fromImage(decodePicture(presetPicturePath(tile)).image);
 }
 
+// The room a half has for its texts: inside its layout's margins.
+QSize roomIn(const QWidget* half)
+{
+    return half->contentsRect().marginsRemoved(half->layout()->contentsMargins()).size();
+}
+
 } // namespace
 
 CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
@@ -35,17 +45,14 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     m_question = new TiledPanel(this);
     m_question->setObjectName(QStringLiteral("recQuestion"));
     auto* top = new QVBoxLayout(m_question);
-    top->addStretch();
-    m_textQuestion.label =
-        cardTextLabel("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
-    top->addWidget(m_textQuestion.label);
+    m_textQuestion = cardText("TextQuestion", Qt::AlignHCenter | Qt::AlignBottom, m_question);
+    top->addWidget(m_textQuestion.area);
 
     m_answer = new TiledPanel(this);
     m_answer->setObjectName(QStringLiteral("recAnswer"));
     auto* bottom = new QVBoxLayout(m_answer);
-    m_textAnswer.label = cardTextLabel("TextAnswer", Qt::AlignHCenter | Qt::AlignTop, m_answer);
-    bottom->addWidget(m_textAnswer.label);
-    bottom->addStretch();
+    m_textAnswer = cardText("TextAnswer", Qt::AlignHCenter | Qt::AlignTop, m_answer);
+    bottom->addWidget(m_textAnswer.area, 1);
     auto* lowest = new QHBoxLayout;
     m_indicator = cardTextLabel("TextIndicator", Qt::AlignLeft | Qt::AlignBottom, m_answer);
     m_indicator->setWordWrap(false);
@@ -53,9 +60,8 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     m_indicator->hide();
     lowest->addWidget(m_indicator);
     lowest->addStretch();
-    m_textPhonetic.label =
-        cardTextLabel("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
-    lowest->addWidget(m_textPhonetic.label, 1);
+    m_textPhonetic = cardText("TextPhonetic", Qt::AlignRight | Qt::AlignBottom, m_answer);
+    lowest->addWidget(m_textPhonetic.area, 1);
     bottom->addLayout(lowest);
 
     grid->addWidget(m_question, 0, 0);
@@ -79,6 +85,32 @@ CardScreen::CardScreen(QWidget* parent) : QWidget(parent)
     m_question->setPicture(presetPicture(presetTileFor(0, ScreenHalf::Top)));
     m_answer->setPicture(presetPicture(presetTileFor(0, ScreenHalf::Bottom)));
     SetView(defaultDataRecord().Views[0]);
+    m_question->installEventFilter(this);
+    m_answer->installEventFilter(this);
+}
+
+// A text fills its scroll area, which is see-through and has no frame; fitText says whether it
+// may show its vertical scroll bar.
+CardScreen::TextLook CardScreen::cardText(const char* name, Qt::Alignment alignment, QWidget* half)
+{
+    TextLook text;
+    text.area = new QScrollArea(half);
+    text.area->setFrameShape(QFrame::NoFrame);
+    text.area->setFocusPolicy(Qt::NoFocus);
+    text.area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text.area->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    text.area->setWidgetResizable(true);
+    text.label = cardTextLabel(name, alignment, half);
+    text.area->setWidget(text.label);
+    text.area->viewport()->setAutoFillBackground(false);
+    text.label->setAutoFillBackground(false);
+    return text;
+}
+
+QList<QWidget*> CardScreen::textScrollBars() const
+{
+    return {m_textQuestion.area->verticalScrollBar(), m_textAnswer.area->verticalScrollBar(),
+            m_textPhonetic.area->verticalScrollBar()};
 }
 
 void CardScreen::showCard(const CardView& view)
@@ -91,6 +123,7 @@ void CardScreen::showCard(const CardView& view)
     QPalette palette = m_indicator->palette();
     palette.setColor(QPalette::WindowText, colourOf(view.indicatorColor));
     m_indicator->setPalette(palette);
+    fitTexts();
 }
 
 void CardScreen::setGuide(const QString& text)
@@ -109,6 +142,7 @@ void CardScreen::SetView(const TView& view)
     applyFont(m_textQuestion, view.QSize, view.QColor, view.QStyles);
     applyFont(m_textAnswer, view.ASize, view.AColor, view.AStyles);
     applyFont(m_textPhonetic, view.PSize, view.PColor, view.PStyles);
+    fitTexts();
 }
 
 void CardScreen::GetView(TView& view) const
@@ -137,17 +171,14 @@ bool CardScreen::zoomKeepsTextsReadable(double factor) const
         font.setPixelSize(qMax(1, qRound(text.size * factor)));
         return QFontMetrics(font).height();
     };
-    const auto room = [](const TiledPanel* half) {
-        return half->contentsRect().marginsRemoved(half->layout()->contentsMargins()).height();
-    };
     if (factor < 1) {
         for (const TextLook* text : {&m_textQuestion, &m_textAnswer, &m_textPhonetic})
             if (text->size * factor < SmallestTextPixels)
                 return false;
         return true;
     }
-    return lineHeight(m_textQuestion) <= room(m_question) &&
-           lineHeight(m_textAnswer) + lineHeight(m_textPhonetic) <= room(m_answer);
+    return lineHeight(m_textQuestion) <= roomIn(m_question).height() &&
+           lineHeight(m_textAnswer) + lineHeight(m_textPhonetic) <= roomIn(m_answer).height();
 }
 
 void CardScreen::scaleFonts(double factor)
@@ -159,15 +190,65 @@ void CardScreen::scaleFonts(double factor)
         applyFont(*text, text->size * factor, palette.color(QPalette::WindowText).rgba(),
                   stylesOf(text->label->font()));
     }
+    fitTexts();
+}
+
+// The question has the upper half to itself. The answer shares the lower half with the
+// transcription and the counters beside it: it fits above them as they are at the view's
+// size, and the transcription then has what the answer leaves.
+void CardScreen::fitTexts()
+{
+    m_question->layout()->activate();
+    m_answer->layout()->activate();
+    fitText(m_textQuestion, m_textQuestion.area->size());
+
+    // The layout's spacing lies between the answer and the line under it.
+    const int room = roomIn(m_answer).height() - m_answer->layout()->spacing();
+    const QLabel& phonetic = *m_textPhonetic.label;
+    const int width = m_textPhonetic.area->width();
+    const int below = qMax(m_indicator->isHidden() ? 0 : m_indicator->sizeHint().height(),
+                           wrappedTextSize(phonetic.font(), qMax(1, qRound(m_textPhonetic.size)),
+                                           phonetic.text(), phonetic.alignment(), width)
+                               .height());
+    const int answer = fitText(m_textAnswer, {m_textAnswer.area->width(), room - below});
+    m_textPhonetic.area->setFixedHeight(fitText(m_textPhonetic, {width, room - answer}));
+    m_answer->layout()->activate();
+}
+
+// The text is drawn at the largest size that fits the room, from the view's size down to
+// SmallestTextPixels; only a text that does not fit even then has a scroll bar. Returns the
+// height the text takes, at most the room's.
+int CardScreen::fitText(TextLook& text, QSize room)
+{
+    room = room.expandedTo({0, 0});
+    const QString shown = text.label->text();
+    const Qt::Alignment alignment = text.label->alignment();
+    QFont font = text.label->font();
+    const int pixels = fittingPixelSize(font, shown, alignment, room, qMax(1, qRound(text.size)),
+                                        int(SmallestTextPixels));
+    if (font.pixelSize() != pixels) {
+        font.setPixelSize(pixels);
+        text.label->setFont(font);
+    }
+    const QSize wrapped = wrappedTextSize(font, pixels, shown, alignment, room.width());
+    const bool fits = wrapped.boundedTo(room) == wrapped;
+    text.area->setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    return qMin(room.height(), wrapped.height());
+}
+
+bool CardScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && (watched == m_question || watched == m_answer))
+        fitTexts();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CardScreen::applyFont(TextLook& text, double size, quint32 colour, quint8 styles)
 {
     // The size is kept as the single-precision number it was handed as; the label draws it
-    // in whole pixels.
+    // in whole pixels, or fewer where the text would not fit (fitTexts).
     text.size = float(size);
     QFont font = text.label->font();
-    font.setPixelSize(qMax(1, qRound(text.size)));
     font.setBold(styles & StyleBold);
     font.setItalic(styles & StyleItalic);
     font.setUnderline(styles & StyleUnderline);

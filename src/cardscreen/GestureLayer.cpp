@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QPushButton>
+#include <QRegion>
 
 GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
 {
@@ -26,15 +27,32 @@ GestureLayer::GestureLayer(QWidget* parent) : QWidget(parent)
     btIndicatorColor->hide();
 }
 
-// The indicator moves with its halves and with the card screen, which full-screen mode lays
-// into another parent: every one of them is watched.
 void GestureLayer::followIndicator(QWidget* indicator)
 {
     m_indicator = indicator;
-    for (QWidget* widget = indicator; widget && !widget->isWindow();
-         widget = widget->parentWidget())
+    watchPlaceOf(indicator);
+    followCardScreen();
+}
+
+void GestureLayer::uncover(const QList<QWidget*>& scrollBars)
+{
+    m_scrollBars = scrollBars;
+    for (QWidget* bar : scrollBars)
+        watchPlaceOf(bar);
+    followCardScreen();
+}
+
+// A widget of the card screen moves with its parents up to the card screen, which full-screen
+// mode lays into another parent: every one of them is watched.
+void GestureLayer::watchPlaceOf(QWidget* widget)
+{
+    for (; widget && !widget->isWindow(); widget = widget->parentWidget())
         widget->installEventFilter(this);
-    placeIndicatorButton();
+}
+
+QRect GestureLayer::placeOf(const QWidget* widget) const
+{
+    return {mapFromGlobal(widget->mapToGlobal(QPoint(0, 0))), widget->size()};
 }
 
 void GestureLayer::resizeEvent(QResizeEvent*)
@@ -44,12 +62,12 @@ void GestureLayer::resizeEvent(QResizeEvent*)
     cbRightToLeft->move(4, 4);
     cbPhonetic->move(4, 8 + cbRightToLeft->height());
     lamp->move(width() - lamp->width() - 6, 6);
-    placeIndicatorButton();
+    followCardScreen();
 }
 
 void GestureLayer::moveEvent(QMoveEvent*)
 {
-    placeIndicatorButton();
+    followCardScreen();
 }
 
 bool GestureLayer::eventFilter(QObject* watched, QEvent* event)
@@ -60,7 +78,7 @@ bool GestureLayer::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::ParentChange:
-        placeIndicatorButton();
+        followCardScreen();
         break;
     default:
         break;
@@ -68,11 +86,33 @@ bool GestureLayer::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void GestureLayer::followCardScreen()
+{
+    placeIndicatorButton();
+    uncoverScrollBars();
+}
+
 void GestureLayer::placeIndicatorButton()
 {
     if (!m_indicator)
         return;
-    btIndicatorColor->setGeometry(
-        QRect(mapFromGlobal(m_indicator->mapToGlobal(QPoint(0, 0))), m_indicator->size()));
+    btIndicatorColor->setGeometry(placeOf(m_indicator));
     btIndicatorColor->setVisible(m_indicator->isVisibleTo(m_indicator->window()));
+}
+
+// The shown scroll bars are cut out of the layer; its own controls stay whole over them.
+void GestureLayer::uncoverScrollBars()
+{
+    QRegion covered(rect());
+    for (const QWidget* bar : std::as_const(m_scrollBars))
+        if (bar->isVisibleTo(bar->window()))
+            covered -= placeOf(bar);
+    if (covered == QRegion(rect())) {
+        clearMask();
+        return;
+    }
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->isHidden())
+            covered += control->geometry();
+    setMask(covered);
 }

@@ -19,6 +19,9 @@ public:
     // btIndicatorColor lies over this indicator wherever the card screen draws it, and only
     // while it is shown.
     void followIndicator(QWidget* indicator);
+    // These scroll bars of the card texts are left out of the layer wherever the card screen
+    // shows them, so that they take the pointer themselves.
+    void uncover(const QList<QWidget*>& scrollBars);
 
     QCheckBox* cbRightToLeft;
     QCheckBox* cbPhonetic;
@@ -31,7 +34,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void watchPlaceOf(QWidget* widget);
+    QRect placeOf(const QWidget* widget) const;
+    void followCardScreen();
     void placeIndicatorButton();
+    void uncoverScrollBars();
 
     QWidget* m_indicator = nullptr;
+    QList<QWidget*> m_scrollBars;
 };

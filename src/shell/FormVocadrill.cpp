@@ -343,6 +343,7 @@ void TFormVocadrill::connectState()
     connect(m_parts.status->TextLearnt, &ClickableText::clicked, this,
             [this] { runGuarded(this, [this] { m_parts.engine->btLearntNumberClick(); }); });
     m_parts.gestures->followIndicator(m_parts.card->TextIndicator());
+    m_parts.gestures->uncover(m_parts.card->textScrollBars());
     connect(m_parts.gestures->btIndicatorColor, &QPushButton::clicked, this,
             [this] { m_parts.engine->btIndicatorColorClick(); });
 

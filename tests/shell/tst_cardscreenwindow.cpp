@@ -10,8 +10,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +41,29 @@ int questionPixels(QWidget& window)
     return child<QLabel>(window, "TextQuestion")->font().pixelSize();
 }
 
+// A question of 430 characters, its answer and its transcription.
+const QString longQuestion =
+    u"When the long evening light falls across the quiet harbour, the old fishermen gather "
+    u"their nets, count the catch of the day and tell the younger sailors about the storms "
+    u"that nearly sank their boats, about the friends who never came back, and about the "
+    u"strange lights they once saw far out at sea on a calm and moonless winter night, long "
+    u"before anyone in the village had heard of radios, engines or weather forecasts of "
+    u"any kind."_s;
+const QString longAnswer =
+    u"Когда длинный вечерний свет ложится на тихую гавань, старые рыбаки собирают сети, "
+    u"считают дневной улов и рассказывают молодым морякам о штормах, которые едва не "
+    u"потопили их лодки, о друзьях, которые так и не вернулись, и о странных огнях в море."_s;
+const QString longPhonetic = u"[wen ðə lɒŋ ˈiːvnɪŋ laɪt fɔːlz əˈkrɒs ðə ˈkwaɪət ˈhɑːbə]"_s;
+
+// Where a label draws its text: the whole of it, wrapped and aligned as the label does, in the
+// coordinates of the half that the label lies in.
+QRect drawnIn(const QLabel& label, const QWidget& half)
+{
+    const QRect lines = label.fontMetrics().boundingRect(
+        label.contentsRect(), Qt::TextWordWrap | int(label.alignment()), label.text());
+    return {label.mapTo(&half, lines.topLeft()), lines.size()};
+}
+
 } // namespace
 
 class TestCardScreenWindow : public QObject
@@ -59,6 +86,8 @@ private slots:
     void zoomStopsWhereTheTextsStayReadable();
     void emptyingTheDictionaryInFullScreenLeavesIt();
     void emptyScreenGuidesToTheFirstCard();
+    void cardTextsFitTheirHalves_data();
+    void cardTextsFitTheirHalves();
 };
 
 void TestCardScreenWindow::checkAndChevronDownDeleteEqualLinesOneAtATime()
@@ -307,6 +336,88 @@ void TestCardScreenWindow::emptyScreenGuidesToTheFirstCard()
     WindowTest::tapAt(window, {0.1, 0.2});
     QVERIFY(!window.engine().display().nothingShown());
     QVERIFY(!guide->isVisible());
+}
+
+void TestCardScreenWindow::cardTextsFitTheirHalves_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("smaller");
+    QTest::addColumn<QStringList>("scrolled");
+
+    const QString longLine = longQuestion + u' ' + longPhonetic + u" = "_s + longAnswer;
+    const QStringList both{u"TextQuestion"_s, u"TextAnswer"_s};
+    QTest::newRow("short card, 911x613")
+        << QSize(911, 613) << u"cat [kæt] = кошка"_s << QStringList() << QStringList();
+    QTest::newRow("long card, 911x613") << QSize(911, 613) << longLine << both << QStringList();
+    QTest::newRow("long card, 640x480") << QSize(640, 480) << longLine << both << QStringList();
+    QTest::newRow("long card, 1600x1000")
+        << QSize(1600, 1000) << longLine << QStringList() << QStringList();
+    QTest::newRow("eight times the question, 640x480")
+        << QSize(640, 480)
+        << QStringList(8, longQuestion).join(u' ') + u' ' + longPhonetic + u" = "_s + longAnswer
+        << both << QStringList{u"TextQuestion"_s};
+}
+
+// A text too large for its half is drawn smaller, just enough to fit, and only then; a text
+// that does not fit even at the smallest size scrolls, and its scroll bar takes the pointer.
+// The view keeps the sizes the learner zoomed to, and zooming goes on from them.
+void TestCardScreenWindow::cardTextsFitTheirHalves()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, line);
+    QFETCH(QStringList, smaller);
+    QFETCH(QStringList, scrolled);
+    WindowFixture fixture;
+    TFormVocadrill& window = fixture.startWith("Long.txt", "\xEF\xBB\xBF" + line.toUtf8() + "\r\n");
+    window.resize(size);
+    QTRY_COMPARE(window.size(), size);
+    const TView stored = window.dataRecord().Views[0];
+    window.engine().MyNext(true);
+    QVERIFY(window.execute("Remind0"));
+    // The scroll areas lay their texts out anew when the layout requests of the new sizes come.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    const std::tuple<const char*, const char*, double> texts[] = {
+        {"TextQuestion", "recQuestion", stored.QSize},
+        {"TextAnswer", "recAnswer", stored.ASize},
+        {"TextPhonetic", "recAnswer", stored.PSize}};
+    for (const auto& [name, halfName, viewSize] : texts) {
+        const auto* label = child<QLabel>(window, name);
+        auto* half = child<QWidget>(window, halfName);
+        QVERIFY2(!label->text().isEmpty(), name);
+        const QRect shown =
+            label->visibleRegion().boundingRect().translated(label->mapTo(half, QPoint(0, 0)));
+        const QRect drawn = drawnIn(*label, *half);
+        const int pixels = label->font().pixelSize();
+        // A label that scrolls lies in a scroll area's viewport.
+        const auto* area = qobject_cast<QScrollArea*>(label->parentWidget()->parentWidget());
+        QScrollBar* bar = area ? area->verticalScrollBar() : nullptr;
+        const bool scrolls = bar && bar->isVisible();
+        QVERIFY2(half->rect().contains(shown), name);
+        QCOMPARE(scrolls, scrolled.contains(name));
+        QVERIFY2(scrolls || shown.contains(drawn), name);
+        QCOMPARE(pixels < qRound(viewSize), smaller.contains(name));
+        if (!scrolls)
+            continue;
+        QCOMPARE(pixels, CardScreen::SmallestTextPixels);
+        QVERIFY(drawn.height() > shown.height());
+        const QPoint lowInBar =
+            bar->mapTo(&window, QPoint(bar->width() / 2, bar->height() * 3 / 4));
+        QCOMPARE(WindowTest::clickAt(window, lowInBar), bar);
+        QVERIFY(bar->value() > 0);
+    }
+
+    auto* card = window.findChild<CardScreen*>();
+    TView view;
+    card->GetView(view);
+    QCOMPARE(view.QSize, stored.QSize);
+    QCOMPARE(view.ASize, stored.ASize);
+    QCOMPARE(view.PSize, stored.PSize);
+    WindowTest::wheelAt(window, WindowTest::centreOf(window, *child<QWidget>(window, "recAnswer")),
+                        -120, Qt::ControlModifier);
+    card->GetView(view);
+    QCOMPARE(view.QSize, float(stored.QSize * CardScreenInput::WheelGrow));
 }
 
 QTEST_MAIN(TestCardScreenWindow)
