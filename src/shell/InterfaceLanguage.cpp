@@ -185,6 +185,12 @@ InterfaceLanguage::InterfaceLanguage(QObject* parent) : QTranslator(parent)
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+InterfaceLanguage::~InterfaceLanguage()
+{
+    QCoreApplication::removeTranslator(this);
+    QCoreApplication::removeTranslator(&m_qtRussian);
+}
+
 bool InterfaceLanguage::select(const QString& name)
 {
     if (name != English && name != Russian)
@@ -192,14 +198,16 @@ bool InterfaceLanguage::select(const QString& name)
     const bool russian = name == Russian;
     if (russian == m_russianSelected)
         return true;
-    m_russianSelected = russian;
-    // The program's table is installed last, so that it is asked before Qt's own.
+    // The program's table is installed last, so that it is asked before Qt's own. Other threads
+    // translate too; the flag changes only while this translator is out of the application.
     if (russian) {
+        m_russianSelected = true;
         QCoreApplication::installTranslator(&m_qtRussian);
         QCoreApplication::installTranslator(this);
     } else {
         QCoreApplication::removeTranslator(this);
         QCoreApplication::removeTranslator(&m_qtRussian);
+        m_russianSelected = false;
     }
     // The application posts the language change to its windows; deliver it now, so that every
     // text, the message labels included, reads in the new language when select() returns.

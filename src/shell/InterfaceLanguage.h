@@ -18,6 +18,8 @@ public:
     static inline const QString Russian = QStringLiteral("Ru");
 
     explicit InterfaceLanguage(QObject* parent = nullptr);
+    // Leaves the application before any member goes: Qt's worker threads may translate at any time.
+    ~InterfaceLanguage() override;
 
     // Selects "En" or "Ru"; every widget has its texts in that language when this returns. Any
     // other name is refused and changes nothing.
