@@ -12,7 +12,8 @@ flags="-O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Sanitizers \
-        -DCMAKE_CXX_FLAGS_SANITIZERS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+        -DCMAKE_CXX_FLAGS_SANITIZERS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+        -DVOCADRILL_TOOLS=OFF
 fi
 cmake --build "$build" --parallel 2
 
