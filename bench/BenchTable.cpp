@@ -51,8 +51,10 @@ public:
     void ReportRuns(const std::vector<Run>& reports) override
     {
         for (const Run& run : reports) {
-            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median" ||
-                run.error_occurred)
+            const bool aggregate =
+                run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions == 1;
+            if (!(aggregate || single) || run.error_occurred)
                 continue;
             // Hand-timed benchmarks report their own time; the others the time the thread
             // was on a processor, which other work on the machine disturbs least.
@@ -90,7 +92,8 @@ Value valueOf(const std::map<std::string, Median>& medians, const std::string& r
     const auto counter = found->second.counters.find(reference.substr(hash + 1));
     if (counter == found->second.counters.end())
         return {};
-    return {true, counter->second, true};
+    const bool time = counter->first.ends_with("_ns");
+    return {true, counter->second, !time};
 }
 
 std::string format(const char* pattern, double value, const char* unit)
@@ -124,6 +127,8 @@ std::string targetText(const Row& row)
         target = format("ratio <= %.1f%s", row.maxRatio, "");
     if (row.maxFigureNs > 0)
         target += (target.empty() ? "median < " : ", median < ") + timeText(row.maxFigureNs);
+    if (row.atMostNs > 0)
+        target += (target.empty() ? "at most " : ", at most ") + timeText(row.atMostNs);
     return target;
 }
 
@@ -143,7 +148,9 @@ bool printRow(const Row& row, const std::map<std::string, Median>& medians)
         met = ratio > 0 && ratio <= row.maxRatio;
     if (row.maxFigureNs > 0)
         met = met && figure.amount < row.maxFigureNs;
-    const bool hasTarget = judgesRatio || row.maxFigureNs > 0;
+    if (row.atMostNs > 0)
+        met = met && figure.amount <= row.atMostNs;
+    const bool hasTarget = judgesRatio || row.maxFigureNs > 0 || row.atMostNs > 0;
 
     std::cout << "| " << row.work << " | " << text(figure) << " | "
               << (floor.found ? text(floor) : "—") << " | "

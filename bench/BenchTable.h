@@ -15,8 +15,8 @@ struct Row
 {
     // What the row measures, as the table shows it.
     std::string work;
-    // The benchmark giving the figure; "name#counter" takes that counter's median (a byte
-    // count) instead of the time.
+    // The benchmark giving the figure; "name#counter" takes that counter's median instead of
+    // the time: a time in nanoseconds when the counter's name ends in "_ns", else a byte count.
     std::string figure;
     // The benchmark giving the floor, in the same form; empty when the row has none.
     std::string floor;
@@ -24,6 +24,8 @@ struct Row
     double maxRatio = 0;
     // Target on the figure's median time in nanoseconds; 0 when the row has none.
     double maxFigureNs = 0;
+    // Target on the figure: at most this many nanoseconds; 0 when the row has none.
+    double atMostNs = 0;
 };
 
 // The folder of the workloads, named by the program's first argument.
@@ -54,7 +56,8 @@ private:
     double m_start = 0;
 };
 
-// Registers a benchmark that reports medians of interleaved repetitions, timed by hand.
+// Registers a benchmark that reports medians of interleaved repetitions, timed by hand. A
+// benchmark of one repetition reports its one run.
 benchmark::internal::Benchmark* add(const std::string& name,
                                     std::function<void(benchmark::State&)> body, int repetitions);
 
