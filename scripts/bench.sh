@@ -19,7 +19,7 @@ python3 "$root/tests/fixtures/corpus/make_big.py" "$work/plain" --sizes 100000 -
 log="$build/bench/bench.log"
 : > "$log"
 status=0
-for program in bench_dictionary bench_sort bench_phonetic bench_next bench_startup; do
+for program in bench_dictionary bench_sort bench_phonetic bench_next bench_startup bench_stall; do
     "$build/bench/$program" --benchmark_color=false "$work" >> "$work/table" 2>> "$log" || status=1
 done
 # Each program prints the table's header; it is shown once.
