@@ -14,6 +14,7 @@
 #include "OffscreenWindow.h"
 #include "save/SaveScheduler.h"
 #include "shell/FormVocadrill.h"
+#include "shell/MessagePanel.h"
 #include "StallMeter.h"
 #include "widgets/FilePicker.h"
 
@@ -114,8 +115,9 @@ enum class Operation
 };
 
 // The operation started by its action on the Dictionaries tab, timed by the wall clock until
-// its result is applied: the dictionary's lines have changed (Sort, Mix), or the imported copy
-// is open with all its lines. The timer's lateness counts until its first tick after that.
+// its result is applied: the dictionary's lines have changed and the message telling so is
+// shown (Sort, Mix), or the imported copy is open with all its lines. The timer's lateness
+// counts until its first tick after that.
 void throughWindow(benchmark::State& state, Operation operation)
 {
     for (auto _ : state) {
@@ -128,10 +130,16 @@ void throughWindow(benchmark::State& state, Operation operation)
         const QString opened = store.MyDictPath;
         bool changed = false;
         QObject::connect(&store.MyDictSL, &StringList::Changed, [&changed] { changed = true; });
-        std::function<bool()> applied = [&changed] { return changed; };
         QString action = QStringLiteral("Sort00");
-        if (operation == Operation::Mix)
+        QString done = window.messageText(QStringLiteral("msSorted"));
+        if (operation == Operation::Mix) {
             action = QStringLiteral("Mix00");
+            done = window.messageText(QStringLiteral("msMixed"));
+        }
+        const auto* message = window.findChild<MessagePanel*>();
+        std::function<bool()> applied = [&] {
+            return changed && message->isVisible() && message->text().contains(done);
+        };
         if (operation == Operation::Import) {
             action = QStringLiteral("FromFile0");
             window.FormOpenTxtDialog().setFilePicker(std::make_unique<WorkloadPicker>());
