@@ -55,7 +55,7 @@ void report(benchmark::State& state, const StallMeter& meter, const OffscreenWin
 }
 
 // The window left alone with its first card: how late the timer comes of itself.
-void idle(benchmark::State& state)
+void leftAlone(benchmark::State& state)
 {
     for (auto _ : state) {
         OffscreenWindow session(QString::fromLatin1(Dictionary));
@@ -226,7 +226,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    BenchTable::add("stall/idle", idle, 1)->Iterations(1)->Unit(benchmark::kMillisecond);
+    BenchTable::add("stall/idle", leftAlone, 1)->Iterations(1)->Unit(benchmark::kMillisecond);
     BenchTable::add("stall/learning", learning, 1)->Iterations(1)->Unit(benchmark::kMillisecond);
     const std::pair<const char*, Operation> operations[] = {
         {"sort", Operation::Sort}, {"mix", Operation::Mix}, {"import", Operation::Import}};
