@@ -7,7 +7,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n libgl-dev libicu-dev libbenchmark-dev python3 xvfb xauth xdotool)
+          qt6-translations-l10n libgl-dev libicu-dev libbenchmark-dev python3 xvfb xauth xdotool
+          qt6-charts-dev)
 source "$root/scripts/install-missing.sh"
 install_missing "${packages[@]}"
 

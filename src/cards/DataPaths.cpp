@@ -76,6 +76,7 @@ DataPaths PrepareDataFolders(const QString& exeDir, const QString& documentsDir)
     p.BGNamePath = join(p.DataDir, "BGName.txt");
     p.TxtNamePath = join(p.DataDir, "TxtName.txt");
     p.LearntNumbersPath = join(p.DataDir, "LearntNumbers.ini");
+    p.HistoryPath = join(p.DataDir, "History.txt");
     p.SoundPath = join(p.DataDir, "Sound.wav");
     p.HelpPath = join(p.DataDir, "Help.txt");
     p.HelpEnPath = join(p.DataDir, "Help.En.txt");

@@ -21,6 +21,7 @@ struct DataPaths
     QString BGNamePath;
     QString TxtNamePath;
     QString LearntNumbersPath;
+    QString HistoryPath;
     QString SoundPath;
     QString HelpPath;
     QString HelpEnPath;

@@ -35,7 +35,8 @@ DictionariesTab::DictionariesTab(ActionList& actions, QWidget* parent)
                                                              {"btLearnt00", "Learnt00"},
                                                              {"btLearntToday", "LearntToday0"},
                                                              {"btCopy00", "Copy00"},
-                                                             {"btSwap00", "Swap0"}};
+                                                             {"btSwap00", "Swap0"},
+                                                             {"btProgress", "Progress0"}};
     int row = 0;
     for (const auto& [buttonName, actionName] : bindings) {
         QAction* action = actions.action(QLatin1String(actionName));

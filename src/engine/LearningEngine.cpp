@@ -69,6 +69,7 @@ void LearningEngine::MyNext(bool TakeFirstLine)
         }
     }
     m_shownCards.findOrAdd(CurrentLine());
+    emit cardDrawn();
 
     if (orderOf(settings()) == SideOrder::Simultaneously) {
         m_askedSide = AskedSide::None;
@@ -123,6 +124,7 @@ void LearningEngine::Learnt0()
     if (counts) {
         m_store.LearntSL.append(CurrentLine());
         setLearntNumber(m_store.LearntNumber + 1);
+        emit learntCounted(1);
     }
     throwOut(counts);
 }
@@ -211,6 +213,7 @@ LearningEngine::UndoResult LearningEngine::Undo0(QString& line)
     if (removal.counted) {
         m_store.takeBackLearnt(removal.line);
         setLearntNumber(qMax(0, m_store.LearntNumber - 1));
+        emit learntCounted(-1);
     }
     return UndoResult::BroughtBack;
 }
@@ -318,6 +321,7 @@ void LearningEngine::CheckAndSend()
     DictionaryLines::moveToEnd(dict, index);
     m_shownCards.remove(line);
     m_store.LearntSL.append(line);
+    emit learntCounted(1);
     if (settings().Vibration)
         m_ports.sound.Vibrate(m_store.paths().SoundPath);
 }

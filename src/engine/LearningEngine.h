@@ -91,6 +91,10 @@ public:
 signals:
     void automaticChanged(bool on);
     void cardRemoved(const Removal& removal);
+    // MyNext drew a card and shows it.
+    void cardDrawn();
+    // A card was learnt (+1), or a learning was taken back (-1).
+    void learntCounted(int change);
 
 private:
     enum class AskedSide

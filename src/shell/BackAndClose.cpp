@@ -2,6 +2,7 @@
 
 #include "appearance/ViewEditor.h"
 #include "dictionaries/ListViewer.h"
+#include "progress/ProgressView.h"
 #include "shell/ActionsPanel.h"
 #include "shell/CardEditor.h"
 #include "shell/FarewellPanel.h"
@@ -26,7 +27,7 @@ void BackAndClose::GoBack()
         return;
     }
     for (QWidget* panel : QList<QWidget*>{m_parts.help, m_parts.word, m_parts.actionsPanel,
-                                          m_parts.viewEditor, m_parts.viewer}) {
+                                          m_parts.viewEditor, m_parts.viewer, m_parts.progress}) {
         if (panel->isVisible()) {
             panel->hide();
             return;

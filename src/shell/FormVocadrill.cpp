@@ -12,6 +12,7 @@
 #include "dictionaries/FormOpenTxtDialog.h"
 #include "dictionaries/ListViewer.h"
 #include "engine/LearningEngine.h"
+#include "progress/ProgressView.h"
 #include "save/SaveScheduler.h"
 #include "settings/SettingsFile.h"
 #include "shell/ActionsPanel.h"
@@ -26,6 +27,7 @@
 #include "shell/MessageLabels.h"
 #include "shell/MessagePanel.h"
 #include "shell/ModeAndSettings.h"
+#include "shell/ProgressCommands.h"
 #include "shell/StatusLine.h"
 #include "shell/StatusLineFeed.h"
 #include "shell/TopBar.h"
@@ -55,6 +57,7 @@ TFormVocadrill::TFormVocadrill(const Folders& folders, QWidget* parent) : QMainW
     m_parts.language = new InterfaceLanguage(this);
     m_save = std::make_unique<WindowSave>(m_parts);
     m_dictionaryCommands = std::make_unique<DictionaryCommands>(m_parts);
+    m_progressCommands = std::make_unique<ProgressCommands>(m_parts);
     m_cardEditing = std::make_unique<CardEditing>(m_parts);
     m_viewEditing = std::make_unique<ViewEditing>(m_parts);
     m_backAndClose = std::make_unique<BackAndClose>(m_parts, *m_save);
@@ -147,6 +150,8 @@ void TFormVocadrill::buildActions()
     m_parts.actions->add("Learnt00", "Learnt", [this] { m_dictionaryCommands->Learnt00Execute(); });
     m_parts.actions->add("LearntToday0", "Learnt Today",
                          [this] { m_dictionaryCommands->LearntToday0Execute(); });
+    m_parts.actions->add("Progress0", "Progress",
+                         [this] { m_progressCommands->Progress0Execute(); });
     m_parts.actions->add("OK00", "OK", [this] { m_parts.viewer->hide(); });
     m_parts.actions->add("FromFile0", "From file...",
                          [this] { m_dictionaryCommands->FromFile0Execute(); });
@@ -222,6 +227,7 @@ void TFormVocadrill::buildPanels()
     // Created in their stacking order, lowest first.
     m_parts.messagePanel = new MessagePanel(m_parts.main);
     m_parts.viewer = new ListViewer(m_parts.main);
+    m_parts.progress = new ProgressView(m_parts.main);
     m_parts.viewEditor = new ViewEditor(*m_parts.actions, m_parts.main);
     m_parts.actionsPanel = new ActionsPanel(*m_parts.actions, m_parts.main);
     m_parts.word = new CardEditor(*m_parts.actions, m_parts.main);
@@ -252,6 +258,9 @@ void TFormVocadrill::FormCreate(const Folders& folders)
     m_ports = std::make_unique<WindowPorts>(m_parts);
     m_parts.engine = std::make_unique<LearningEngine>(m_parts.record, *m_parts.store,
                                                       m_parts.phonetic, m_ports->ports());
+    m_parts.history = readHistoryFile(m_parts.paths.HistoryPath);
+    m_parts.tally =
+        std::make_unique<LearningTally>(*m_parts.engine, *m_parts.store, m_parts.history);
     m_parts.store->MyDictPath = ReadLastDictPath(m_parts.paths);
 
     resize(911, 613);

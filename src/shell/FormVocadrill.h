@@ -11,6 +11,7 @@ class CardEditing;
 class DictionaryCommands;
 class FirstCardGuide;
 class ModeAndSettings;
+class ProgressCommands;
 class StatusLineFeed;
 class UndoRemovals;
 class ViewEditing;
@@ -91,6 +92,7 @@ private:
     WindowParts m_parts{*this};
     std::unique_ptr<WindowSave> m_save;
     std::unique_ptr<DictionaryCommands> m_dictionaryCommands;
+    std::unique_ptr<ProgressCommands> m_progressCommands;
     std::unique_ptr<CardEditing> m_cardEditing;
     std::unique_ptr<ViewEditing> m_viewEditing;
     std::unique_ptr<BackAndClose> m_backAndClose;

@@ -166,6 +166,15 @@ constexpr Row addedRussianRows[] = {
      "Коснитесь верхнего угла этого экрана, чтобы увидеть первую карточку."},
     {"Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)",
      "Рисунки (*.jpg *.jpeg *.png *.bmp);;Все файлы (*)"},
+    // The progress view.
+    {"Progress", "Прогресс"},
+    {"Cards learnt per day, last %1 days", "Карточек выучено за день, последние %1 дн."},
+    {"All dictionaries", "Все словари"},
+    {"Open dictionary", "Открытый словарь"},
+    {"Days learnt in a row: %1", "Дней занятий подряд: %1"},
+    {"No dictionary is open.", "Словарь не открыт."},
+    {"%1 — cards learnt: %2, cards in the dictionary: %3",
+     "%1 — выучено карточек: %2, карточек в словаре: %3"},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "cardscreen/CardScreen.h"
 #include "cardscreen/GestureLayer.h"
 #include "dictionaries/ListViewer.h"
+#include "progress/ProgressView.h"
 #include "shell/ActionsPanel.h"
 #include "shell/CardEditor.h"
 #include "shell/FarewellPanel.h"
@@ -93,8 +94,8 @@ void WindowLayers::keepSmallestSize()
 
 QList<QWidget*> WindowLayers::overlayPanels() const
 {
-    return {m_parts.messagePanel, m_parts.viewer, m_parts.viewEditor, m_parts.actionsPanel,
-            m_parts.word,         m_parts.help,   m_parts.farewell};
+    return {m_parts.messagePanel, m_parts.viewer, m_parts.progress, m_parts.viewEditor,
+            m_parts.actionsPanel, m_parts.word,   m_parts.help,     m_parts.farewell};
 }
 
 void WindowLayers::TabControl1Paint()

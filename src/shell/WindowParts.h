@@ -2,8 +2,10 @@
 
 #include "cards/DataPaths.h"
 #include "cards/DictionaryStore.h"
+#include "cards/LearningHistory.h"
 #include "cards/PhoneticTable.h"
 #include "engine/LearningEngine.h"
+#include "engine/LearningTally.h"
 #include "settings/SettingsRecord.h"
 
 #include <QTimer>
@@ -22,6 +24,7 @@ class InterfaceLanguage;
 class ListViewer;
 class MessageLabels;
 class MessagePanel;
+class ProgressView;
 class QAction;
 class QMainWindow;
 class QTabWidget;
@@ -60,6 +63,9 @@ struct WindowParts
     std::unique_ptr<DictionaryStore> store;
     // Declared after what it reads, so that it goes first.
     std::unique_ptr<LearningEngine> engine;
+    // The learning history, counted by the tally and written by the save.
+    LearningHistory history;
+    std::unique_ptr<LearningTally> tally;
 
     ActionList* actions = nullptr;
     InterfaceLanguage* language = nullptr;
@@ -77,6 +83,7 @@ struct WindowParts
     GestureLayer* gestures = nullptr;
     MessagePanel* messagePanel = nullptr;
     ListViewer* viewer = nullptr;
+    ProgressView* progress = nullptr;
     ActionsPanel* actionsPanel = nullptr;
     CardEditor* word = nullptr;
     HelpScreen* help = nullptr;

@@ -51,7 +51,7 @@ bool WindowSave::SaveAll0()
     m_saving = true;
     const bool saved = runGuarded(&m_parts.window, [this] {
         WriteDataFile();
-        SaveAll(*m_parts.store, m_parts.record);
+        SaveAll(*m_parts.store, m_parts.record, &m_parts.history);
     });
     if (saved)
         m_parts.saveScheduler->saved();

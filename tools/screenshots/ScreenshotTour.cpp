@@ -47,6 +47,7 @@ void ScreenshotTour::run()
     importDialog();
     russianInterface();
     transcriptionFromThePhoneticDictionary();
+    progressView();
     farewell();
 }
 
@@ -171,6 +172,16 @@ void ScreenshotTour::transcriptionFromThePhoneticDictionary()
     m_window.execute("Remind0");
     settle();
     shootWindow("card-phonetic");
+}
+
+void ScreenshotTour::progressView()
+{
+    showTab("tbDictionaries");
+    if (!openDictionary("500 common words")) {
+        skip("progress", "the shipped dictionary is not listed");
+        return;
+    }
+    shootAction("progress", "Progress0");
 }
 
 void ScreenshotTour::farewell()

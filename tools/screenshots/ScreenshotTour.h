@@ -28,6 +28,7 @@ private:
     void importDialog();
     void russianInterface();
     void transcriptionFromThePhoneticDictionary();
+    void progressView();
     void farewell();
 
     bool openDictionary(const QString& name);

@@ -4,6 +4,7 @@
 //
 // The window starts for the first time in a temporary program folder holding a copy of
 // DATA_FOLDER as its Data folder, so it shows exactly what a learner sees on the first start.
+#include "cards/LearningHistory.h"
 #include "ScreenshotTour.h"
 #include "shell/FormVocadrill.h"
 
@@ -30,6 +31,24 @@ bool copyTree(const QString& from, const QString& to)
     return true;
 }
 
+// Four weeks of learning before today, so that the progress view has days to show.
+void writeSampleHistory(const QString& path)
+{
+    LearningHistory history;
+    const QDate today = QDate::currentDate();
+    for (int back = 28; back >= 1; --back) {
+        if (back % 9 == 4)
+            continue;
+        const qint64 learnt = 4 + (back * 7) % 11;
+        history.add(today.addDays(-back), "500 common words.txt",
+                    {.shown = learnt * 6, .learnt = learnt, .seconds = learnt * 90});
+        if (back % 3 == 0)
+            history.add(today.addDays(-back), "Irregular verbs.txt",
+                        {.shown = 30, .learnt = 3 + back % 5, .seconds = 600});
+    }
+    writeHistoryFile(path, history);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -46,6 +65,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot prepare the program folder\n");
         return 1;
     }
+    writeSampleHistory(QDir(program.path()).filePath("Data/History.txt"));
 
     // The file dialogs open in the current folder: a documents folder with a word list in it.
     const QString documents = QDir(program.path()).filePath("Documents");
