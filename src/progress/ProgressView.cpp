@@ -88,6 +88,13 @@ void ProgressView::showProgress(const ProgressSummary& summary, const QString& d
     retranslate();
 }
 
+// The keys go to Back, not to the tab's button under the view.
+void ProgressView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_back->setFocus(Qt::OtherFocusReason);
+}
+
 void ProgressView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -102,11 +109,10 @@ void ProgressView::retranslate()
     m_all->setLabel(tr("All dictionaries"));
     m_open->setLabel(m_dictionary.isEmpty() ? tr("Open dictionary") : m_dictionary);
     m_inARow->setText(tr("Days learnt in a row: %1").arg(m_summary.daysInARow));
-    m_dictionaryLearnt->setText(m_dictionary.isEmpty()
-                                    ? tr("No dictionary is open.")
-                                    : tr("%1 — cards learnt: %2, cards in the dictionary: %3")
-                                          .arg(m_dictionary)
-                                          .arg(m_learnt)
-                                          .arg(m_cards));
+    m_dictionaryLearnt->setText(
+        m_dictionary.isEmpty()
+            ? tr("No dictionary is open.")
+            : tr("%1 — cards learnt: %2, cards in the dictionary: %3")
+                  .arg(m_dictionary, QString::number(m_learnt), QString::number(m_cards)));
     m_back->setText(tr("Back"));
 }
