@@ -25,7 +25,8 @@ class QuietPorts : public Clipboard,
                    public Messages,
                    public HintPause,
                    public InputGuards,
-                   public Screens
+                   public Screens,
+                   public Speech
 {
 public:
     QString TextFromClipboard() override { return {}; }
@@ -39,6 +40,7 @@ public:
     void restartGesture() override {}
     void hideActions() override {}
     void showDictionaries() override {}
+    void say(const QString&, SpeechLanguage) override {}
 };
 
 // An engine over one dictionary, with extra entries in its table of shown cards.
@@ -46,7 +48,7 @@ struct Session
 {
     Session(const std::string& size, int shownEntries)
         : store(folder.paths()), record(defaultDataRecord()),
-          engine(record, store, phonetic, {ports, ports, ports, ports, random, ports, ports})
+          engine(record, store, phonetic, {ports, ports, ports, ports, random, ports, ports, ports})
     {
         store.LoadMyDict(folder.addDictionary(QString::fromStdString("big_" + size + ".txt")),
                          false);

@@ -21,6 +21,8 @@ QString learningKeyAction(const QKeyEvent& key)
         return QStringLiteral("FullScreen0");
     case Qt::Key_F2:
         return QStringLiteral("Edit0");
+    case Qt::Key_S:
+        return QStringLiteral("Say0");
     default:
         return {};
     }

@@ -24,6 +24,27 @@ public:
     virtual void Vibrate(const QString& soundPath) = 0;
 };
 
+// The language of a voice that says a card's words.
+enum class SpeechLanguage
+{
+    Other,
+    English,
+    Russian,
+};
+
+// Text with more Cyrillic letters than Latin ones is Russian, other text with Latin letters is
+// English, and text with neither is Other.
+SpeechLanguage speechLanguageOf(QStringView text);
+
+class Speech
+{
+public:
+    virtual ~Speech() = default;
+    // Starts saying the text with a voice of the language, where one exists, and returns at
+    // once.
+    virtual void say(const QString& text, SpeechLanguage language) = 0;
+};
+
 // The messages the engine shows, named after the hidden labels that hold their texts in the
 // interface language.
 enum class Message
@@ -86,4 +107,5 @@ struct EnginePorts
     RandomSource& random;
     InputGuards& input;
     Screens& screens;
+    Speech& speech;
 };

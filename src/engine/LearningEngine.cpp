@@ -1,5 +1,6 @@
 #include "engine/LearningEngine.h"
 
+#include "cards/CardLine.h"
 #include "cards/DictionaryStore.h"
 #include "engine/DictionaryLines.h"
 #include "engine/LearntTest.h"
@@ -170,6 +171,22 @@ void LearningEngine::Delete0()
     if (m_ports.input.waitAfterZoomRunning())
         return;
     throwOut(false);
+}
+
+void LearningEngine::Say0()
+{
+    if (m_pausing)
+        return;
+    m_ports.screens.hideActions();
+    // The card's own sides: the screen may show the question mirrored.
+    const TVocabula card = LineToVocabula(CurrentLine());
+    QString text;
+    if (m_display.questionShown())
+        text = card.Q;
+    else if (m_display.answerShown())
+        text = card.A;
+    if (!text.isEmpty())
+        m_ports.speech.say(text, speechLanguageOf(text));
 }
 
 void LearningEngine::throwOut(bool counted)

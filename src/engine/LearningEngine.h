@@ -48,6 +48,8 @@ public:
     void Learnt0();
     void SideLearnt0();
     void Delete0();
+    // Says the side on screen, the question when both are; the card's words only.
+    void Say0();
 
     // The last removals of the run, and taking back the latest one.
     Removals& removals() { return m_removals; }

@@ -46,9 +46,10 @@ ActionsPanel::ActionsPanel(ActionList& actions, QWidget* parent)
     grid->addWidget(tile("tileDelete", "Delete0"), 7, 0, 1, 3);
     grid->addWidget(tile("tileNew", "New0"), 8, 0, 1, 3);
     grid->addWidget(tile("tileUndo", "Undo0"), 9, 0, 1, 3);
+    grid->addWidget(tile("tileSay", "Say0"), 10, 0, 1, 3);
     for (int row = 0; row < 6; ++row)
         grid->setRowStretch(row, 64 / 6 * 10);
-    for (int row = 6; row < 10; ++row)
+    for (int row = 6; row < 11; ++row)
         grid->setRowStretch(row, 36 / 3 * 10);
     grid->setColumnStretch(0, 296);
     grid->setColumnStretch(1, 415);
@@ -106,6 +107,7 @@ const char* tileTip(const QString& actionName)
         {"Delete0", QT_TR_NOOP("Delete this card from the dictionary")},
         {"New0", QT_TR_NOOP("Add a new card")},
         {"Undo0", QT_TR_NOOP("Bring back the last card removed (Ctrl+Z)")},
+        {"Say0", QT_TR_NOOP("Say the side shown (S)")},
     };
     return tips.value(actionName, "");
 }

@@ -95,6 +95,11 @@ int TFormVocadrill::LearningMode() const
     return m_parts.LearningMode();
 }
 
+void TFormVocadrill::setVoice(Speech& voice)
+{
+    m_ports->setVoice(voice);
+}
+
 bool TFormVocadrill::isFullScreen0() const
 {
     return m_parts.isFullScreen0();
@@ -134,6 +139,7 @@ void TFormVocadrill::buildActions()
         "FullScreen0", "Full screen", [this] { m_layers->FullScreen0Execute(); }, true);
     m_parts.actions->add("Learnt0", "Learnt", engineAction(&LearningEngine::Learnt0));
     m_parts.actions->add("Delete0", "Delete", engineAction(&LearningEngine::Delete0));
+    m_parts.actions->add("Say0", "Say", engineAction(&LearningEngine::Say0));
     m_parts.actions->add("Edit0", "Edit", [this] { m_cardEditing->Edit0Execute(); });
     m_parts.actions->add("New0", "New", [this] { m_cardEditing->New0Execute(); });
     m_parts.actions->add("WordOK", "OK", [this] { m_cardEditing->WordOKExecute(); });

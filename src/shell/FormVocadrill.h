@@ -12,6 +12,7 @@ class DictionaryCommands;
 class FirstCardGuide;
 class ModeAndSettings;
 class ProgressCommands;
+class Speech;
 class StatusLineFeed;
 class UndoRemovals;
 class ViewEditing;
@@ -48,6 +49,8 @@ public:
     DictionaryStore& store() { return *m_parts.store; }
     LearningEngine& engine() { return *m_parts.engine; }
     InterfaceLanguage& language() { return *m_parts.language; }
+    // The voice the cards are said with, in place of the system's.
+    void setVoice(Speech& voice);
     int LearningMode() const;
     bool isFullScreen0() const;
 

@@ -175,6 +175,13 @@ constexpr Row addedRussianRows[] = {
     {"No dictionary is open.", "Словарь не открыт."},
     {"%1 — cards learnt: %2, cards in the dictionary: %3",
      "%1 — выучено карточек: %2, карточек в словаре: %3"},
+    // Saying the side shown.
+    {"Say", "Произнести"},
+    {"Say the side shown (S)", "Произнести показанную сторону (S)"},
+    {"No speech engine is installed: the cards cannot be spoken",
+     "Синтезатор речи не установлен: карточки нельзя произнести"},
+    {"No audio device was found: the cards cannot be spoken",
+     "Звуковое устройство не найдено: карточки нельзя произнести"},
 };
 
 } // namespace

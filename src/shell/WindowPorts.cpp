@@ -4,6 +4,7 @@
 #include "dictionaries/DictionariesTab.h"
 #include "shell/ActionsPanel.h"
 #include "shell/WindowParts.h"
+#include "speech/CardVoice.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QClipboard>
@@ -13,13 +14,23 @@
 #include <QTabWidget>
 #include <QUrl>
 
-WindowPorts::WindowPorts(WindowParts& parts) : m_parts(parts) {}
+WindowPorts::WindowPorts(WindowParts& parts)
+    : m_parts(parts), m_cardVoice(std::make_unique<CardVoice>()), m_voice(m_cardVoice.get())
+{
+    QObject::connect(m_cardVoice.get(), &CardVoice::unavailable, &m_parts.window,
+                     [this](const QString& message) { m_parts.MyMessage(message); });
+}
 
 WindowPorts::~WindowPorts() = default;
 
 EnginePorts WindowPorts::ports()
 {
-    return {*this, *this, *this, m_hintPause, programRandom(), *this, *this};
+    return {*this, *this, *this, m_hintPause, programRandom(), *this, *this, *this};
+}
+
+void WindowPorts::setVoice(Speech& voice)
+{
+    m_voice = &voice;
 }
 
 QString WindowPorts::TextFromClipboard()
@@ -77,4 +88,9 @@ void WindowPorts::showDictionaries()
     if (m_parts.isFullScreen0())
         m_parts.execute(QStringLiteral("FullScreen0"));
     m_parts.tabs->setCurrentWidget(m_parts.dictionaries);
+}
+
+void WindowPorts::say(const QString& text, SpeechLanguage language)
+{
+    m_voice->say(text, language);
 }

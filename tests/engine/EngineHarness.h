@@ -39,14 +39,16 @@ private:
 
 // Every port of the engine in one fake. What the engine did outside is written to `events`,
 // one line per call: "clipboard <text>", "sound", "modal <label>", "message <label>",
-// "pause <ms>" and "dictionaries" (out of full-screen mode). Clipboard reads, hiding the
+// "pause <ms>", "dictionaries" (out of full-screen mode) and "say <language> <text>" (en, ru or
+// other). Clipboard reads, hiding the
 // actions panel and the gesture timer are only counted.
 class FakePorts : public Clipboard,
                   public Sound,
                   public Messages,
                   public HintPause,
                   public InputGuards,
-                  public Screens
+                  public Screens,
+                  public Speech
 {
 public:
     QString clipboardText;
@@ -82,10 +84,17 @@ public:
     void restartGesture() override { ++gestureRestarts; }
     void hideActions() override { ++actionsHidden; }
     void showDictionaries() override { events << QStringLiteral("dictionaries"); }
+    void say(const QString& text, SpeechLanguage language) override
+    {
+        const char* code = language == SpeechLanguage::English   ? "en"
+                           : language == SpeechLanguage::Russian ? "ru"
+                                                                 : "other";
+        events << QStringLiteral("say %1 %2").arg(QLatin1String(code), text);
+    }
 
     EnginePorts ports(RandomSource& random)
     {
-        return {*this, *this, *this, *this, random, *this, *this};
+        return {*this, *this, *this, *this, random, *this, *this, *this};
     }
 };
 
@@ -199,7 +208,7 @@ public:
     // automatic mode on and off, Z+ and Z- the zoom guard on and off, RTL+ and RTL- the
     // right-to-left check box, P+ and P- the phonetic check box, SW a change of the switches,
     // SP+ and SP- "Show phonetic" switched on the settings screen, SWAP the Swap of the
-    // dictionary's lines, U the undo of the latest removal.
+    // dictionary's lines, U the undo of the latest removal, SAY the side on screen said.
     void act(const QString& code)
     {
         if (code == u"N")
@@ -236,8 +245,9 @@ public:
         } else if (code == u"U") {
             QString line;
             engine.Undo0(line);
-        }
-        else
+        } else if (code == u"SAY") {
+            engine.Say0();
+        } else
             qFatal("unknown action %s", qPrintable(code));
     }
 

@@ -19,12 +19,30 @@
 
 #include <memory>
 
+// A voice that notes what it is asked to say, "en cat" or "ru кошка", instead of speaking.
+class RecordingVoice : public Speech
+{
+public:
+    void say(const QString& text, SpeechLanguage language) override
+    {
+        const char* code = language == SpeechLanguage::English   ? "en"
+                           : language == SpeechLanguage::Russian ? "ru"
+                                                                 : "other";
+        said << QLatin1String(code) + u' ' + text;
+    }
+
+    QStringList said;
+};
+
 // A program folder in a temporary directory, with dictionaries put in before the window starts,
-// and the window built over it (the folder doubles as the documents folder).
+// and the window built over it (the folder doubles as the documents folder). The window speaks
+// through the fixture's recording voice.
 class WindowFixture
 {
 public:
     QString path(const QString& relative) const { return m_dir.filePath(relative); }
+
+    RecordingVoice voice;
 
     void putDictionary(const QString& name, const QByteArray& bytes)
     {
@@ -44,8 +62,9 @@ public:
 
     TFormVocadrill& start()
     {
-        m_window = std::make_unique<TFormVocadrill>(
-            TFormVocadrill::Folders{m_dir.path(), m_dir.path()});
+        m_window =
+            std::make_unique<TFormVocadrill>(TFormVocadrill::Folders{m_dir.path(), m_dir.path()});
+        m_window->setVoice(voice);
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -105,7 +124,7 @@ inline QString state(TFormVocadrill& window)
                        QString::number(card.ShownQ + card.ShownA),
                        QString::number(card.DoneQ) + QString::number(card.DoneA),
                        child<QWidget>(window, "recWord")->isVisible() ? QStringLiteral("editor")
-                                                                        : QString()}
+                                                                      : QString()}
         .join(QStringLiteral(" / "));
 }
 
@@ -185,9 +204,9 @@ inline QPoint centreOf(QWidget& window, const QWidget& widget)
 // The centre of the text a label draws, in window coordinates.
 inline QPoint textCentreOf(QWidget& window, const QLabel& label)
 {
-    const QRect drawn = label.style()->itemTextRect(label.fontMetrics(), label.contentsRect(),
-                                                    int(label.alignment()), label.isEnabled(),
-                                                    label.text());
+    const QRect drawn =
+        label.style()->itemTextRect(label.fontMetrics(), label.contentsRect(),
+                                    int(label.alignment()), label.isEnabled(), label.text());
     return label.mapTo(&window, drawn.center());
 }
 

@@ -27,8 +27,8 @@ private slots:
 
 namespace {
 
-const QStringList cardActions{"Next0",       "Remind0", "SideLearnt0", "Learnt0",
-                              "FullScreen0", "Edit0",   "Delete0",     "New0"};
+const QStringList cardActions{"Next0", "Remind0", "SideLearnt0", "Learnt0", "FullScreen0",
+                              "Edit0", "Delete0", "New0",        "Say0"};
 
 // The card actions that the key triggered.
 QStringList triggeredBy(TFormVocadrill& window, int key)
@@ -57,6 +57,7 @@ void TestLearningKeys::keyRunsItsAction_data()
     QTest::newRow("Enter") << int(Qt::Key_Return) << QStringList{"Learnt0"};
     QTest::newRow("F11") << int(Qt::Key_F11) << QStringList{"FullScreen0"};
     QTest::newRow("F2") << int(Qt::Key_F2) << QStringList{"Edit0"};
+    QTest::newRow("S") << int(Qt::Key_S) << QStringList{"Say0"};
     QTest::newRow("Delete deletes nothing") << int(Qt::Key_Delete) << QStringList{};
     QTest::newRow("Backspace deletes nothing") << int(Qt::Key_Backspace) << QStringList{};
     QTest::newRow("a letter") << int(Qt::Key_A) << QStringList{};
