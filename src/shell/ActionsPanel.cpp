@@ -49,8 +49,9 @@ ActionsPanel::ActionsPanel(ActionList& actions, QWidget* parent)
     grid->addWidget(tile("tileSay", "Say0"), 10, 0, 1, 3);
     for (int row = 0; row < 6; ++row)
         grid->setRowStretch(row, 64 / 6 * 10);
+    // The lower rows share the height that four rows had, so the upper block keeps its place.
     for (int row = 6; row < 11; ++row)
-        grid->setRowStretch(row, 36 / 3 * 10);
+        grid->setRowStretch(row, 4 * (36 / 3 * 10) / 5);
     grid->setColumnStretch(0, 296);
     grid->setColumnStretch(1, 415);
     grid->setColumnStretch(2, 288);
