@@ -34,6 +34,7 @@ DictionaryStore::DictionaryStore(DataPaths paths, QObject* parent)
 {
     connect(&MyDictSL, &StringList::Changed, this, [this] {
         m_dictModified = true;
+        ++m_dictGeneration;
         emit countersChanged();
     });
     connect(&LearntSL, &StringList::Changed, this, &DictionaryStore::countersChanged);
@@ -62,6 +63,7 @@ DictionaryStore::DictList DictionaryStore::LoadDictionaries()
 DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
                                                         bool ShowWarningAndZero)
 {
+    waitForRunningSave();
     SaveDictionaryIfModified();
     if (!FirstDictLoad && QFileInfo::exists(MyDictPath))
         IniWrite();
@@ -103,6 +105,7 @@ QString DictionaryStore::openFileName() const
 
 QStringList DictionaryStore::MergedLearntList()
 {
+    waitForRunningSave();
     QStringList merged;
     if (QFileInfo::exists(m_paths.LearntPath))
         merged = TextFile::readLines(m_paths.LearntPath);
@@ -129,26 +132,60 @@ void DictionaryStore::takeBackLearnt(const QString& line)
 
 void DictionaryStore::SaveOwnFiles()
 {
-    SaveDictionaryIfModified();
-    const QString pointerFolder = folderOf(m_paths.LastDictFilePath);
-    if (!pointerFolder.isEmpty())
-        QDir().mkpath(pointerFolder);
-    TextFile::writeOnePath(m_paths.LastDictFilePath, MyDictPath);
-    TextFile::writeLines(m_paths.LearntPath, MergedLearntList());
-    if (!MyDictPath.isEmpty())
-        IniWrite();
+    waitForRunningSave();
+    StoreFiles files = ownFiles();
+    try {
+        writeStoreFiles(files);
+    } catch (const FileError&) {
+        ownFilesWritten(files, false);
+        throw;
+    }
+    ownFilesWritten(files, true);
 }
 
-void DictionaryStore::SaveDictionaryIfModified()
+StoreFiles DictionaryStore::ownFiles()
 {
-    if (m_dictModified && !MyDictPath.isEmpty() && isInDictDir(MyDictPath))
-        writeDictionary();
+    StoreFiles files;
+    files.writeDictionary = m_dictModified && !MyDictPath.isEmpty() && isInDictDir(MyDictPath);
+    files.dictPath = MyDictPath;
+    if (files.writeDictionary)
+        files.dictLines = MyDictSL.lines();
+    files.dictGeneration = m_dictGeneration;
+    files.pointerPath = m_paths.LastDictFilePath;
+    files.learntPath = m_paths.LearntPath;
+    files.learnt = MergedLearntList();
+    files.progressPath = m_paths.LearntNumbersPath;
+    files.learntNumber = LearntNumber;
+    files.backups = m_backups;
+    return files;
+}
+
+// The first rewrite of a dictionary in this run tells once when the file changed form.
+void DictionaryStore::ownFilesWritten(const StoreFiles& files, bool succeeded)
+{
+    m_backups = files.backups;
+    if (!succeeded || !files.writeDictionary || files.dictPath != MyDictPath)
+        return;
+    if (files.dictGeneration == m_dictGeneration)
+        m_dictModified = false;
+    const FormChange change = std::exchange(m_formChange, {});
+    if (!change.isEmpty())
+        emit formChanged(change);
+}
+
+void DictionaryStore::waitForRunningSave() const
+{
+    if (m_waitForRunningSave)
+        m_waitForRunningSave();
 }
 
 // The first rewrite of a dictionary file in a run keeps its previous version as a backup, and
 // tells once when the file changes form.
-void DictionaryStore::writeDictionary()
+void DictionaryStore::SaveDictionaryIfModified()
 {
+    waitForRunningSave();
+    if (!m_dictModified || MyDictPath.isEmpty() || !isInDictDir(MyDictPath))
+        return;
     m_backups.beforeRewrite(MyDictPath);
     TextFile::writeLines(MyDictPath, MyDictSL.lines());
     m_dictModified = false;
@@ -170,11 +207,13 @@ void DictionaryStore::IniRead()
 
 void DictionaryStore::IniWrite()
 {
+    waitForRunningSave();
     ::IniWrite(m_paths.LearntNumbersPath, MyDictPath, LearntNumber);
 }
 
 void DictionaryStore::IniDelete()
 {
+    waitForRunningSave();
     ::IniDelete(m_paths.LearntNumbersPath, MyDictPath);
 }
 

@@ -2,12 +2,15 @@
 
 #include "cards/DataPaths.h"
 #include "cards/DictionaryBackups.h"
+#include "cards/StoreFiles.h"
 #include "cards/StringList.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 // The open dictionary and the learnt lines in memory, and the files behind them: listing the
 // dictionaries, opening one, and writing the files of the dictionary and the learning.
@@ -77,6 +80,18 @@ public:
     // Writes the open dictionary when its lines changed, the pointer to it, the learnt list and
     // the progress, in this order. Throws FileError at the first step that fails.
     void SaveOwnFiles();
+    // The same save in two halves, for writing on another thread: what to write, taken now,
+    // and once writeStoreFiles has run, its outcome: the backups it made, and when it
+    // succeeded, the note that the dictionary is on disk unless its lines changed meanwhile.
+    StoreFiles ownFiles();
+    void ownFilesWritten(const StoreFiles& files, bool succeeded);
+    // A save running on another thread: every file operation of the store first waits for it
+    // through this call, so that no two writers meet on a file.
+    void setWaitForRunningSave(std::function<void()> wait)
+    {
+        m_waitForRunningSave = std::move(wait);
+    }
+    void waitForRunningSave() const;
     // Writes the open dictionary when its lines changed since it was read or written: opening,
     // browsing and saving settings or counters leave the file's bytes as they are.
     void SaveDictionaryIfModified();
@@ -105,7 +120,6 @@ signals:
 
 private:
     bool isInDictDir(const QString& path) const;
-    void writeDictionary();
 
     DataPaths m_paths;
     DictionaryBackups m_backups;
@@ -115,5 +129,8 @@ private:
     // Lines of this run's learning taken back after they were written to the learnt list file.
     QStringList m_takenBack;
     bool m_dictModified = false;
+    // Counts the changes of the dictionary's lines.
+    quint64 m_dictGeneration = 0;
     FormChange m_formChange;
+    std::function<void()> m_waitForRunningSave;
 };

@@ -24,6 +24,7 @@ SaveScheduler::SaveScheduler(Delays delays, Clock clock, QObject* parent)
 
 void SaveScheduler::changed()
 {
+    ++m_changes;
     const qint64 now = m_clock();
     // A change while no save is waiting starts a new round: the limit counts from it.
     if (!m_timer.isActive())
@@ -35,6 +36,13 @@ void SaveScheduler::changed()
 
 void SaveScheduler::saved()
 {
+    savedUpTo(m_changes);
+}
+
+void SaveScheduler::savedUpTo(quint64 changes)
+{
+    if (changes < m_changes)
+        return;
     m_pending = false;
     m_timer.stop();
 }

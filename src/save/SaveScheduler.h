@@ -30,6 +30,11 @@ public:
     void changed();
     // A save has written everything: nothing is pending any more.
     void saved();
+    // A save has written what had changed up to the given count of changes; a later change
+    // stays pending, with its save still scheduled.
+    void savedUpTo(quint64 changes);
+    // How many changes there have been, for savedUpTo.
+    quint64 changeCount() const { return m_changes; }
     // A save failed: what changed is still pending, and the next change schedules a new try
     // with full delays, so that a failing disk is not retried at every change.
     void failed();
@@ -52,6 +57,7 @@ private:
     Clock m_clock;
     QTimer m_timer;
     bool m_pending = false;
+    quint64 m_changes = 0;
     qint64 m_firstChange = 0;
     qint64 m_dueAt = 0;
 };

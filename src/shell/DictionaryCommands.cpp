@@ -103,6 +103,7 @@ void DictionaryCommands::Delete00Execute()
     if (!MessageBoxes::askYesNo(&m_parts.window, m_parts.messageText("msAreYouSure") + u'\n' +
                                                      store.counters().dictName))
         return;
+    store.waitForRunningSave();
     QFile file(store.MyDictPath);
     if (!file.remove())
         throw FileError(QStringLiteral("%1: %2").arg(store.MyDictPath, file.errorString()));

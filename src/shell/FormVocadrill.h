@@ -64,6 +64,8 @@ public:
     bool SaveAll0();
     // Runs the save soon after each change of what it writes.
     SaveScheduler& saveScheduler() { return *m_parts.saveScheduler; }
+    // Runs the scheduled saves on a worker thread.
+    BackgroundSave& backgroundSave() { return *m_parts.backgroundSave; }
 
     void GoBack();
 

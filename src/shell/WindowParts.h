@@ -14,6 +14,7 @@
 
 class ActionList;
 class ActionsPanel;
+class BackgroundSave;
 class CardEditor;
 class CardScreen;
 class DictionariesTab;
@@ -69,6 +70,7 @@ struct WindowParts
 
     ActionList* actions = nullptr;
     InterfaceLanguage* language = nullptr;
+    BackgroundSave* backgroundSave = nullptr;
     SaveScheduler* saveScheduler = nullptr;
 
     QWidget* main = nullptr;

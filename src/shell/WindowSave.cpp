@@ -3,6 +3,7 @@
 #include "appearance/SettingsScreen.h"
 #include "cardscreen/CardScreen.h"
 #include "cardscreen/GestureLayer.h"
+#include "save/BackgroundSave.h"
 #include "save/SaveAll.h"
 #include "save/SaveScheduler.h"
 #include "shell/HelpScreen.h"
@@ -19,6 +20,12 @@
 WindowSave::WindowSave(WindowParts& parts) : QObject(&parts.window), m_parts(parts)
 {
     m_parts.saveScheduler = new SaveScheduler(this);
+}
+
+WindowSave::~WindowSave()
+{
+    if (m_parts.backgroundSave)
+        m_parts.store->setWaitForRunningSave({});
 }
 
 // The record takes what the controls hold: the switches, the ticks, the view and the window's
@@ -49,6 +56,8 @@ bool WindowSave::SaveAll0()
     if (m_saving)
         return false;
     m_saving = true;
+    if (m_parts.backgroundSave)
+        m_parts.backgroundSave->takeOver();
     const bool saved = runGuarded(&m_parts.window, [this] {
         WriteDataFile();
         SaveAll(*m_parts.store, m_parts.record, &m_parts.history);
@@ -61,10 +70,50 @@ bool WindowSave::SaveAll0()
     return saved;
 }
 
+void WindowSave::saveInBackground()
+{
+    // Not while the box of a failed save is open.
+    if (m_saving)
+        return;
+    m_parts.backgroundSave->request();
+}
+
+void WindowSave::connectBackgroundSave()
+{
+    auto* background = new BackgroundSave(
+        *m_parts.store,
+        [this] {
+            WriteDataFile();
+            m_changesInSave = m_parts.saveScheduler->changeCount();
+            return takeSnapshot(*m_parts.store, m_parts.record, &m_parts.history);
+        },
+        this);
+    m_parts.backgroundSave = background;
+    m_parts.store->setWaitForRunningSave([background] { background->waitForRunning(); });
+    connect(background, &BackgroundSave::saved, this,
+            [this] { m_parts.saveScheduler->savedUpTo(m_changesInSave); });
+    // The box waits for the event loop: the outcome may be handed out inside another command
+    // that waited for the save.
+    connect(background, &BackgroundSave::failed, this, &WindowSave::backgroundSaveFailed,
+            Qt::QueuedConnection);
+}
+
+void WindowSave::backgroundSaveFailed(const QString& message)
+{
+    m_parts.saveScheduler->failed();
+    // One box at a time, as for the save at once.
+    if (m_saving)
+        return;
+    m_saving = true;
+    showError(&m_parts.window, message);
+    m_saving = false;
+}
+
 void WindowSave::connectTriggers()
 {
+    connectBackgroundSave();
     tmSave.setInterval(300000);
-    connect(&tmSave, &QTimer::timeout, this, [this] { m_parts.execute("SaveAll0"); });
+    connect(&tmSave, &QTimer::timeout, this, &WindowSave::saveInBackground);
     tmSave.start();
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveAll0(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
@@ -72,7 +121,7 @@ void WindowSave::connectTriggers()
             SaveAll0();
     });
     SaveScheduler* scheduler = m_parts.saveScheduler;
-    connect(scheduler, &SaveScheduler::saveDue, this, [this] { m_parts.execute("SaveAll0"); });
+    connect(scheduler, &SaveScheduler::saveDue, this, &WindowSave::saveInBackground);
 
     // Every change of what the save writes asks for a save soon after it.
     const auto changed = [scheduler] { scheduler->changed(); };

@@ -2,6 +2,8 @@
 #include "cards/Collation.h"
 #include "cards/DictionaryStore.h"
 #include "engine/LearningEngine.h"
+#include "faults/BigDictionary.h"
+#include "save/BackgroundSave.h"
 #include "save/SaveScheduler.h"
 #include "shell/InterfaceLanguage.h"
 #include "shell/MessagePanel.h"
@@ -61,6 +63,7 @@ private slots:
     void deletedDictionaryStaysDeleted();
     void changeOfFormToldOnce_data();
     void changeOfFormToldOnce();
+    void closedWhileASaveRuns();
 };
 
 void TestWindowSave::changeOfFormToldOnce_data()
@@ -139,8 +142,8 @@ void TestWindowSave::changesAskForASave()
 
     BoxWatcher boxes;
     emit scheduler.saveDue();
+    QTRY_VERIFY(!scheduler.isPending());
     QCOMPARE(boxes.texts, QStringList());
-    QVERIFY(!scheduler.isPending());
     QCOMPARE(fixture.read("Vocadrill/Animals.txt"), saved(window.store().MyDictSL.lines()));
     QCOMPARE(fixture.read("Data/DataFile").size(), 624);
     QCOMPARE(window.dataRecord().LearningMode, window.LearningMode());
@@ -247,6 +250,33 @@ void TestWindowSave::deletedDictionaryStaysDeleted()
     QVERIFY(window.store().MyDictPath.isEmpty());
     window.SaveAll0();
     QVERIFY(!QFileInfo::exists(fixture.path("Vocadrill/Animals.txt")));
+}
+
+// The window closes while the scheduled save of a big dictionary runs on the worker: the close
+// waits for it, then writes what changed since, and every file holds the newest state.
+void TestWindowSave::closedWhileASaveRuns()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window =
+        fixture.startWith("Big.txt", BigDictionary::fileBytes(BigDictionary::turned(300000, 0)));
+    const QString first = learnOneCard(window);
+    emit window.saveScheduler().saveDue();
+    QVERIFY(window.backgroundSave().isRunning());
+    const QString second = learnOneCard(window);
+    window.store().MyDictSL.move(0, 1);
+    const QStringList newest = window.store().MyDictSL.lines();
+
+    BoxWatcher boxes;
+    QVERIFY(window.close());
+    QCOMPARE(boxes.texts, QStringList());
+    QVERIFY(!window.backgroundSave().isRunning());
+    QVERIFY(fixture.read("Vocadrill/Big.txt") == BigDictionary::fileBytes(newest));
+    const QByteArray learnt = fixture.read("Vocadrill/Learnt/Learnt.txt");
+    QVERIFY(learnt.contains(first.toUtf8()));
+    QVERIFY(learnt.contains(second.toUtf8()));
+    QVERIFY(fixture.read("Data/LearntNumbers.ini").contains("Big.txt=2"));
+    QVERIFY(!window.saveScheduler().isPending());
+    fixture.stop();
 }
 
 QTEST_MAIN(TestWindowSave)
