@@ -153,7 +153,11 @@ StoreFiles DictionaryStore::ownFiles()
     files.dictGeneration = m_dictGeneration;
     files.pointerPath = m_paths.LastDictFilePath;
     files.learntPath = m_paths.LearntPath;
-    files.learnt = MergedLearntList();
+    try {
+        files.learnt = MergedLearntList();
+    } catch (const FileError& error) {
+        files.learntError = error.message();
+    }
     files.progressPath = m_paths.LearntNumbersPath;
     files.learntNumber = LearntNumber;
     files.backups = m_backups;

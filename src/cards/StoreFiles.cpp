@@ -1,5 +1,6 @@
 #include "cards/StoreFiles.h"
 
+#include "cards/FileError.h"
 #include "cards/ProgressStore.h"
 #include "cards/TextFile.h"
 
@@ -15,6 +16,8 @@ void writeStoreFiles(StoreFiles& files)
     if (slash > 0)
         QDir().mkpath(files.pointerPath.left(slash));
     TextFile::writeOnePath(files.pointerPath, files.dictPath);
+    if (!files.learntError.isEmpty())
+        throw FileError(files.learntError);
     TextFile::writeLines(files.learntPath, files.learnt);
     if (!files.dictPath.isEmpty())
         IniWrite(files.progressPath, files.dictPath, files.learntNumber);

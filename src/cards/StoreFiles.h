@@ -20,6 +20,8 @@ struct StoreFiles
     QString pointerPath;
     QString learntPath;
     QStringList learnt;
+    // Why the learnt list file could not be read for the merge; the write stops there.
+    QString learntError;
     QString progressPath;
     qint32 learntNumber = 0;
 

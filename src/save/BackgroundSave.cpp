@@ -36,12 +36,7 @@ void BackgroundSave::request()
 void BackgroundSave::start()
 {
     auto job = std::make_shared<Job>();
-    try {
-        job->snapshot = m_take();
-    } catch (const FileError& error) {
-        emit failed(error.message());
-        return;
-    }
+    job->snapshot = m_take();
     m_job = job;
     m_pool.start([this, job] {
         try {

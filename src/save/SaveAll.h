@@ -22,7 +22,7 @@ struct SaveSnapshot
     std::optional<LearningHistory> history;
 };
 
-// Takes what the save writes now. Throws FileError when the learnt list file cannot be read.
+// Takes what the save writes now.
 SaveSnapshot takeSnapshot(DictionaryStore& store, const DataRecord& record,
                           const LearningHistory* history = nullptr);
 // Writes a snapshot: the settings record, then the store's files, then the history. Touches no
