@@ -8,6 +8,7 @@
 #include "shell/FarewellPanel.h"
 #include "shell/FileLauncher.h"
 #include "shell/HelpScreen.h"
+#include "shell/LongWork.h"
 #include "shell/TopBar.h"
 #include "shell/WindowParts.h"
 #include "shell/WindowSave.h"
@@ -52,6 +53,8 @@ void BackAndClose::closeProgram()
 
 bool BackAndClose::mayClose()
 {
+    // Work on the dictionary ends and is applied first, so that the save writes its result.
+    m_parts.longWork->finish();
     m_parts.topBar->cbAuto()->setChecked(false);
     if (m_save.SaveAll0() ||
         MessageBoxes::askYesNo(

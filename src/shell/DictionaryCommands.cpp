@@ -3,10 +3,12 @@
 #include "cards/DictionaryOperations.h"
 #include "cards/FileError.h"
 #include "cards/FileNames.h"
+#include "cards/RandomSource.h"
 #include "cards/SortAndMix.h"
 #include "dictionaries/DictionariesTab.h"
 #include "dictionaries/FormOpenTxtDialog.h"
 #include "dictionaries/ListViewer.h"
+#include "shell/LongWork.h"
 #include "shell/StatusLine.h"
 #include "shell/WindowParts.h"
 #include "widgets/ClickableText.h"
@@ -21,6 +23,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <limits>
 
 DictionaryCommands::DictionaryCommands(WindowParts& parts) : m_parts(parts) {}
 
@@ -33,6 +36,10 @@ void DictionaryCommands::TextListBoxItemClick(const QString& fileName)
 
 void DictionaryCommands::openFromList(const QString& fileName)
 {
+    if (m_parts.refusedWhileBusy()) {
+        m_parts.dictionaries->setOpen(m_parts.store->openFileName());
+        return;
+    }
     m_parts.engine->ClearAll();
     openDictionaryResult(fileName, true);
 }
@@ -66,16 +73,49 @@ void DictionaryCommands::tellDone(const QString& done)
     m_parts.MyMessage(done + u'\r' + m_parts.status->TextMyDictSL->text());
 }
 
+// A long dictionary is changed on a worker thread, from a copy of its lines that the result
+// then replaces; the learner cannot change the dictionary meanwhile.
+void DictionaryCommands::changeAllLines(const std::function<void(QStringList&)>& change,
+                                        const QString& done)
+{
+    StringList& dictionary = m_parts.store->MyDictSL;
+    if (dictionary.count() < LongWork::longLines) {
+        dictionary.edit(change);
+        tellDone(done);
+        return;
+    }
+    m_parts.longWork->run<QStringList>(
+        [lines = dictionary.lines(), change] {
+            QStringList changed = lines;
+            change(changed);
+            return changed;
+        },
+        [this, done](QStringList changed) {
+            m_parts.store->MyDictSL.setLines(std::move(changed));
+            tellDone(done);
+        });
+}
+
 void DictionaryCommands::Mix00Execute()
 {
-    MixLines(m_parts.store->MyDictSL);
-    tellDone(m_parts.messageText("msMixed"));
+    const QString done = m_parts.messageText("msMixed");
+    if (m_parts.store->MyDictSL.count() < LongWork::longLines) {
+        changeAllLines([](QStringList& lines) { MixLines(lines); }, done);
+        return;
+    }
+    // The worker draws from a source of its own, seeded from the program's.
+    const quint32 seed = quint32(programRandom().below(std::numeric_limits<int>::max()));
+    changeAllLines(
+        [seed](QStringList& lines) {
+            SeededRandom random(seed);
+            MixLines(lines, random);
+        },
+        done);
 }
 
 void DictionaryCommands::Sort00Execute()
 {
-    SortLines(m_parts.store->MyDictSL);
-    tellDone(m_parts.messageText("msSorted"));
+    changeAllLines([](QStringList& lines) { SortLines(lines); }, m_parts.messageText("msSorted"));
 }
 
 void DictionaryCommands::Swap0Execute()

@@ -3,6 +3,9 @@
 #include "engine/DoubleClick.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 struct WindowParts;
 
@@ -36,6 +39,8 @@ private:
     void showList(const QString& title, const QStringList& lines, const QString& count);
     // The message after an operation on the whole dictionary, with its number of cards.
     void tellDone(const QString& done);
+    // Changes every line of the open dictionary, then tells what was done.
+    void changeAllLines(const std::function<void(QStringList&)>& change, const QString& done);
 
     WindowParts& m_parts;
     DoubleClick m_listDoubleClick;

@@ -24,6 +24,7 @@
 #include "shell/FirstCardGuide.h"
 #include "shell/HelpScreen.h"
 #include "shell/InterfaceLanguage.h"
+#include "shell/LongWork.h"
 #include "shell/MessageLabels.h"
 #include "shell/MessagePanel.h"
 #include "shell/ModeAndSettings.h"
@@ -128,6 +129,8 @@ void TFormVocadrill::GoBack()
 void TFormVocadrill::buildActions()
 {
     m_parts.actions = new ActionList(this);
+    m_parts.longWork = new LongWork(*this);
+    m_parts.actions->setGate([this](const QString& name) { return m_parts.mayRun(name); });
     auto engineAction = [this](void (LearningEngine::*handler)()) {
         return [this, handler] { (m_parts.engine.get()->*handler)(); };
     };

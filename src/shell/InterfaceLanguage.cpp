@@ -182,6 +182,10 @@ constexpr Row addedRussianRows[] = {
      "Синтезатор речи не установлен: карточки нельзя произнести"},
     {"No audio device was found: the cards cannot be spoken",
      "Звуковое устройство не найдено: карточки нельзя произнести"},
+    // Long work on the dictionary.
+    {"Working on the dictionary…", "Идёт работа со словарём…"},
+    {"Please wait until the work on the dictionary ends",
+     "Подождите, пока закончится работа со словарём"},
 };
 
 } // namespace

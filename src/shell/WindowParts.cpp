@@ -1,6 +1,7 @@
 #include "shell/WindowParts.h"
 
 #include "dictionaries/DictionariesTab.h"
+#include "shell/LongWork.h"
 #include "shell/MessageLabels.h"
 #include "shell/MessagePanel.h"
 #include "shell/TopBar.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 
 bool WindowParts::execute(const QString& actionName) const
 {
@@ -51,4 +53,22 @@ void WindowParts::listDictionaries() const
 {
     const DictionaryStore::DictList list = store->LoadDictionaries();
     dictionaries->setItems(list.items, store->openFileName());
+}
+
+bool WindowParts::refusedWhileBusy() const
+{
+    if (!longWork || !longWork->busy())
+        return false;
+    MyMessage(QCoreApplication::translate("WindowParts",
+                                          "Please wait until the work on the dictionary ends"));
+    return true;
+}
+
+bool WindowParts::mayRun(const QString& actionName) const
+{
+    static const QStringList changingTheDictionary{
+        "Next0", "Remind0", "SideLearnt0", "Learnt0",  "Delete0", "Edit0",
+        "New0",  "WordOK",  "WordNewOK",   "Undo0",    "Mix00",   "Sort00",
+        "Swap0", "Copy00",  "Delete00",    "FromFile0"};
+    return !changingTheDictionary.contains(actionName) || !refusedWhileBusy();
 }

@@ -23,6 +23,7 @@ class GestureLayer;
 class HelpScreen;
 class InterfaceLanguage;
 class ListViewer;
+class LongWork;
 class MessageLabels;
 class MessagePanel;
 class ProgressView;
@@ -55,6 +56,11 @@ struct WindowParts
     void showPanel(QWidget* panel) const;
     // Lists the dictionaries of the folder again, highlighting the open one.
     void listDictionaries() const;
+    // While long work on the dictionary runs, a change of the dictionary waits for it: the
+    // learner is told so, and true is returned.
+    bool refusedWhileBusy() const;
+    // The same for the action of that name, when it may change the dictionary.
+    bool mayRun(const QString& actionName) const;
 
     QMainWindow& window;
 
@@ -72,6 +78,7 @@ struct WindowParts
     InterfaceLanguage* language = nullptr;
     BackgroundSave* backgroundSave = nullptr;
     SaveScheduler* saveScheduler = nullptr;
+    LongWork* longWork = nullptr;
 
     QWidget* main = nullptr;
     TopBar* topBar = nullptr;

@@ -36,6 +36,8 @@ bool ActionList::execute(const QString& name)
 void ActionList::runHandler(const QString& name)
 {
     const auto entry = m_entries.constFind(name);
+    if (m_gate && !m_gate(name))
+        return;
     if (entry != m_entries.constEnd() && entry->handler)
         runGuarded(m_window, entry->handler);
 }

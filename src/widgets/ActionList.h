@@ -18,6 +18,8 @@ class ActionList : public QObject
 
 public:
     using Handler = std::function<void()>;
+    // Asked before a handler runs, with the action's name: the handler runs only on true.
+    using Gate = std::function<bool(const QString& name)>;
 
     // The window whose actions these are; handlers' errors are shown over it.
     explicit ActionList(QWidget* window);
@@ -29,6 +31,7 @@ public:
     bool execute(const QString& name);
     // Runs the handler itself, as the actions panel's tiles do: no enabled check, no toggle.
     void runHandler(const QString& name);
+    void setGate(Gate gate) { m_gate = std::move(gate); }
 
     // Sets every caption in the current interface language.
     void retranslate();
@@ -46,4 +49,5 @@ private:
 
     QWidget* m_window;
     QHash<QString, Entry> m_entries;
+    Gate m_gate;
 };

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+// Work on the dictionary that takes long: its computation runs on a worker thread while the
+// window keeps painting, under a busy cursor at once and with a progress bar after a moment;
+// its result is applied on the interface thread.
+class LongWork : public QObject
+{
+    Q_OBJECT
+
+public:
+    // From this many lines on, work on a dictionary runs off the interface thread.
+    static constexpr qsizetype longLines = 200000;
+
+    explicit LongWork(QWidget& window);
+    ~LongWork() override;
+
+    // Between the start of a computation and the end of its apply step.
+    bool busy() const { return bool(m_apply); }
+
+    // Runs compute on a worker thread, then apply with its result on this thread. compute works
+    // on its own copies only.
+    template <typename Result>
+    void run(std::function<Result()> compute, std::function<void(Result)> apply)
+    {
+        auto result = std::make_shared<Result>();
+        start([compute = std::move(compute), result] { *result = compute(); },
+              [apply = std::move(apply), result] { apply(std::move(*result)); });
+    }
+
+    // Waits for the running work and applies its result; does nothing when no work runs.
+    void finish();
+
+private:
+    void start(const std::function<void()>& compute, std::function<void()> apply);
+    void end();
+    void showBar();
+
+    QWidget& m_window;
+    QFutureWatcher<void> m_watcher;
+    std::function<void()> m_apply;
+    QTimer m_barDelay;
+    QFrame* m_bar;
+    QLabel* m_caption;
+};

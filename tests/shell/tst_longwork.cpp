@@ -1,0 +1,98 @@
+#include "../faults/BigDictionary.h"
+#include "cards/DictionaryStore.h"
+#include "shell/InterfaceLanguage.h"
+#include "shell/MessagePanel.h"
+#include "WindowFixture.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+constexpr qsizetype bigCount = 1000000;
+
+QString message(TFormVocadrill& window)
+{
+    return window.findChild<MessagePanel*>("recMessage")->text();
+}
+
+// A million lines, out of order, open on the Dictionaries tab.
+TFormVocadrill& startWithBigDictionary(WindowFixture& fixture)
+{
+    TFormVocadrill& window = fixture.startWith(
+        "Big.txt", BigDictionary::fileBytes(BigDictionary::turned(bigCount, bigCount / 2)));
+    WindowTest::openTab(window, 2);
+    return window;
+}
+
+void clickTile(TFormVocadrill& window, const char* name)
+{
+    WindowTest::clickAt(window,
+                        WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, name)));
+}
+
+} // namespace
+
+class TestLongWork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void closingDuringSortKeepsEveryLine();
+    void sortRunsWhileTheWindowAnswers_data();
+    void sortRunsWhileTheWindowAnswers();
+};
+
+// The close waits for the Sort, and its save writes the sorted dictionary whole.
+void TestLongWork::closingDuringSortKeepsEveryLine()
+{
+    WindowFixture fixture;
+    TFormVocadrill& window = startWithBigDictionary(fixture);
+    clickTile(window, "btSort");
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    QVERIFY(window.close());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(fixture.read("Vocadrill/Big.txt") ==
+            BigDictionary::fileBytes(BigDictionary::turned(bigCount, 0)));
+}
+
+void TestLongWork::sortRunsWhileTheWindowAnswers_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("English") << InterfaceLanguage::English
+                             << QStringLiteral("Working on the dictionary…")
+                             << QStringLiteral("Please wait until the work on the dictionary ends");
+    QTest::newRow("Russian") << InterfaceLanguage::Russian
+                             << QStringLiteral("Идёт работа со словарём…")
+                             << QStringLiteral("Подождите, пока закончится работа со словарём");
+}
+
+// While the Sort runs the window shows a progress bar and refuses another change of the
+// dictionary; then the sorted lines replace the open ones.
+void TestLongWork::sortRunsWhileTheWindowAnswers()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, refusal);
+    WindowFixture fixture;
+    TFormVocadrill& window = startWithBigDictionary(fixture);
+    QVERIFY(window.language().select(language));
+    clickTile(window, "btSort");
+    auto* bar = WindowTest::child<QFrame>(window, "recLongWork");
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(bar->findChild<QLabel*>()->text(), caption);
+    clickTile(window, "btMix");
+    QCOMPARE(message(window), refusal);
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), 60000);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(message(window), window.messageText("msSorted") + '\n' + QString::number(bigCount));
+    QVERIFY(window.store().MyDictSL.lines() == BigDictionary::turned(bigCount, 0));
+}
+
+QTEST_MAIN(TestLongWork)
+#include "tst_longwork.moc"
