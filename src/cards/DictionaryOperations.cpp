@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+void SwapLines(QStringList& lines)
+{
+    for (QString& line : lines)
+        line = ValueOf(line) + QLatin1String(" = ") + KeyOf(line);
+}
+
 void SwapLines(StringList& lines)
 {
-    lines.edit([](QStringList& all) {
-        for (QString& line : all)
-            line = ValueOf(line) + QLatin1String(" = ") + KeyOf(line);
-    });
+    lines.edit([](QStringList& all) { SwapLines(all); });
 }
 
 QString FreeCopyPath(const QString& dictPath, const QString& dictDir)

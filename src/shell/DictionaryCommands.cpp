@@ -120,8 +120,8 @@ void DictionaryCommands::Sort00Execute()
 
 void DictionaryCommands::Swap0Execute()
 {
-    SwapLines(m_parts.store->MyDictSL);
-    tellDone(QCoreApplication::translate("DictionaryCommands", "Sides swapped"));
+    changeAllLines([](QStringList& lines) { SwapLines(lines); },
+                   QCoreApplication::translate("DictionaryCommands", "Sides swapped"));
 }
 
 void DictionaryCommands::Copy00Execute()
