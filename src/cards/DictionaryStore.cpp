@@ -63,6 +63,14 @@ DictionaryStore::DictList DictionaryStore::LoadDictionaries()
 DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
                                                         bool ShowWarningAndZero)
 {
+    const QString path = beginLoad(FileName);
+    if (path.isEmpty())
+        return {};
+    return endLoad(readDictionary(path, programLegacyEncoding()), ShowWarningAndZero);
+}
+
+QString DictionaryStore::beginLoad(const QString& FileName)
+{
     waitForRunningSave();
     SaveDictionaryIfModified();
     if (!FirstDictLoad && QFileInfo::exists(MyDictPath))
@@ -80,20 +88,29 @@ DictionaryStore::LoadResult DictionaryStore::LoadMyDict(const QString& FileName,
     }
 
     IniRead();
+    return MyDictPath;
+}
 
-    QStringList cards;
-    TextFile::ReadForm form;
+DictionaryStore::ReadLines DictionaryStore::readDictionary(const QString& path,
+                                                           const LegacyEncoding& encoding)
+{
+    ReadLines read;
     try {
         // Only card lines become strings: the others are dropped while the text is read.
-        cards = TextFile::readLines(MyDictPath, programLegacyEncoding(), IsVocabula, &form);
+        read.cards = TextFile::readLines(path, encoding, IsVocabula, &read.form);
     } catch (const FileError&) {
         // An unreadable dictionary opens empty; the learner is told below.
     }
+    return read;
+}
+
+DictionaryStore::LoadResult DictionaryStore::endLoad(ReadLines read, bool ShowWarningAndZero)
+{
     MyDictSL.BeginUpdate();
-    MyDictSL.setLines(std::move(cards));
+    MyDictSL.setLines(std::move(read.cards));
     MyDictSL.EndUpdate();
     m_dictModified = false;
-    m_formChange = {!form.utf8, form.refusedLines};
+    m_formChange = {!read.form.utf8, read.form.refusedLines};
 
     return {MyDictSL.isEmpty() && ShowWarningAndZero};
 }

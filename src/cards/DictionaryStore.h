@@ -4,6 +4,7 @@
 #include "cards/DictionaryBackups.h"
 #include "cards/StoreFiles.h"
 #include "cards/StringList.h"
+#include "cards/TextFile.h"
 
 #include <QHash>
 #include <QList>
@@ -71,6 +72,19 @@ public:
     // dictionary's unsaved changes and progress are written first. Throws FileError when the
     // open dictionary cannot be written; then nothing has changed.
     LoadResult LoadMyDict(const QString& FileName, bool ShowWarningAndZero);
+
+    // LoadMyDict in three steps, so that a long file can be read on a worker thread: the first
+    // step writes the open dictionary as LoadMyDict does and returns the path to read, or an
+    // empty path when FileName names no dictionary; the second reads the file in the 8-bit
+    // page given; the last opens the lines read.
+    struct ReadLines
+    {
+        QStringList cards;
+        TextFile::ReadForm form;
+    };
+    QString beginLoad(const QString& FileName);
+    static ReadLines readDictionary(const QString& path, const LegacyEncoding& encoding);
+    LoadResult endLoad(ReadLines read, bool ShowWarningAndZero);
 
     // The learnt list file merged with the lines learnt in this run: sorted, each line once.
     // A line taken back in this run leaves it, unless the file held it before the run.

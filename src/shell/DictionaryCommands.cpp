@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -44,14 +45,34 @@ void DictionaryCommands::openFromList(const QString& fileName)
     openDictionaryResult(fileName, true);
 }
 
-// Whether or not the dictionary opened, the list then highlights the one that is open.
+// Whether or not the dictionary opened, the list then highlights the one that is open. A long
+// file is read on a worker thread.
 void DictionaryCommands::openDictionaryResult(const QString& fileName, bool warn)
 {
-    bool noProperLines = false;
-    runGuarded(&m_parts.window,
-               [&] { noProperLines = m_parts.store->LoadMyDict(fileName, warn).noProperLines; });
+    DictionaryStore& store = *m_parts.store;
+    QString path;
+    runGuarded(&m_parts.window, [&] { path = store.beginLoad(fileName); });
+    if (path.isEmpty()) {
+        opened({});
+        return;
+    }
+    if (QFileInfo(path).size() < LongWork::longFileBytes) {
+        opened(store.endLoad(DictionaryStore::readDictionary(path, programLegacyEncoding()), warn));
+        return;
+    }
+    m_parts.longWork->run<DictionaryStore::ReadLines>(
+        [path, encoding = programLegacyEncoding()] {
+            return DictionaryStore::readDictionary(path, encoding);
+        },
+        [this, warn](DictionaryStore::ReadLines read) {
+            opened(m_parts.store->endLoad(std::move(read), warn));
+        });
+}
+
+void DictionaryCommands::opened(const DictionaryStore::LoadResult& result)
+{
     m_parts.dictionaries->setOpen(m_parts.store->openFileName());
-    tellNoProperLines(noProperLines);
+    tellNoProperLines(result.noProperLines);
 }
 
 void DictionaryCommands::tellNoProperLines(bool noProperLines)
@@ -215,7 +236,5 @@ void DictionaryCommands::openImportedDictionary(const QString& path)
 {
     m_parts.listDictionaries();
     m_parts.engine->ClearAll();
-    const DictionaryStore::LoadResult result = m_parts.store->LoadMyDict(path, true);
-    m_parts.dictionaries->setOpen(m_parts.store->openFileName());
-    tellNoProperLines(result.noProperLines);
+    openDictionaryResult(path, true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/DictionaryStore.h"
 #include "engine/DoubleClick.h"
 
 #include <QString>
@@ -34,6 +35,7 @@ public:
 
 private:
     void openDictionaryResult(const QString& fileName, bool warn);
+    void opened(const DictionaryStore::LoadResult& result);
     void openImportedDictionary(const QString& path);
     void tellNoProperLines(bool noProperLines);
     void showList(const QString& title, const QStringList& lines, const QString& count);

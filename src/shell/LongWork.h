@@ -21,6 +21,8 @@ class LongWork : public QObject
 public:
     // From this many lines on, work on a dictionary runs off the interface thread.
     static constexpr qsizetype longLines = 200000;
+    // A dictionary file of this many bytes holds about that many lines.
+    static constexpr qint64 longFileBytes = 4 * 1024 * 1024;
 
     explicit LongWork(QWidget& window);
     ~LongWork() override;

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QtTest>
 
 namespace {
@@ -42,6 +43,7 @@ class TestLongWork : public QObject
 private slots:
     void closingDuringLongWorkKeepsItsResult_data();
     void closingDuringLongWorkKeepsItsResult();
+    void openingReadsALongFileOnAWorker();
     void sortRunsWhileTheWindowAnswers_data();
     void sortRunsWhileTheWindowAnswers();
 };
@@ -72,6 +74,30 @@ void TestLongWork::closingDuringLongWorkKeepsItsResult()
     QVERIFY(window.close());
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(fixture.read("Vocadrill/Big.txt") == BigDictionary::fileBytes(result));
+}
+
+// A click on a long dictionary in the list opens it behind a busy cursor; a click on another
+// meanwhile waits, and the list then highlights the one opened.
+void TestLongWork::openingReadsALongFileOnAWorker()
+{
+    WindowFixture fixture;
+    fixture.putDictionary("Big.txt",
+                          BigDictionary::fileBytes(BigDictionary::turned(bigCount, bigCount / 2)));
+    fixture.putDictionary("Small.txt", WindowTest::animals);
+    TFormVocadrill& window = fixture.startWith("A.txt", "a = 1\r\n");
+    WindowTest::openTab(window, 2);
+    auto* list = window.findChild<QListWidget*>("lbDicts");
+    const auto clickItem = [&](int row) {
+        WindowTest::clickAt(window, list->viewport()->mapTo(
+                                        &window, list->visualItemRect(list->item(row)).center()));
+    };
+    clickItem(1);
+    QVERIFY(QGuiApplication::overrideCursor());
+    clickItem(2);
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), 60000);
+    QCOMPARE(window.store().openFileName(), QStringLiteral("Big.txt"));
+    QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("Big"));
+    QVERIFY(window.store().MyDictSL.lines() == BigDictionary::turned(bigCount, bigCount / 2));
 }
 
 void TestLongWork::sortRunsWhileTheWindowAnswers_data()
