@@ -4,11 +4,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FilePicker;
+class LongWork;
 class QWidget;
 
 // The text file import: the learner picks any file, which is copied into the dictionaries
@@ -27,7 +30,9 @@ public:
     // Asks whether the fields of another program's export become cards; true for Yes.
     using AskToMakeCards = std::function<bool()>;
 
-    TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, QObject* parent = nullptr);
+    // A long copy is read on a worker thread of longWork.
+    TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, LongWork& longWork,
+                       QObject* parent = nullptr);
     ~TFormOpenTxtDialog() override;
 
     void setFilePicker(std::unique_ptr<FilePicker> picker);
@@ -37,7 +42,8 @@ public:
     // write the copy as cards, then open with the copy's path, then the folder is remembered.
     // The picked file is only read. Throws FileError at the first step that fails: a failed
     // copy leaves everything as it was, a failed open keeps the copy in the dictionaries
-    // folder. Cancelling changes nothing.
+    // folder. Cancelling changes nothing. A long copy is read on a worker thread: then the steps
+    // after the copy follow when it has been read, and their errors are shown over the window.
     void MyShow(QWidget* parent, const OpenDictionary& open, const AskToMakeCards& ask);
 
     // The file picked last, and the folder to start the next pick in.
@@ -46,8 +52,11 @@ public:
 
 private:
     void OK0Execute(const QString& picked, const OpenDictionary& open, const AskToMakeCards& ask);
+    void finishImport(const QString& target, const std::optional<QStringList>& cards,
+                      const OpenDictionary& open, const AskToMakeCards& ask);
 
     QString m_dictDir;
     RememberedFolder m_folder;
     std::unique_ptr<FilePicker> m_picker;
+    LongWork& m_longWork;
 };

@@ -8,10 +8,10 @@
 #include "shell/FarewellPanel.h"
 #include "shell/FileLauncher.h"
 #include "shell/HelpScreen.h"
-#include "shell/LongWork.h"
 #include "shell/TopBar.h"
 #include "shell/WindowParts.h"
 #include "shell/WindowSave.h"
+#include "widgets/LongWork.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>

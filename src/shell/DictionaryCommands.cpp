@@ -8,11 +8,11 @@
 #include "dictionaries/DictionariesTab.h"
 #include "dictionaries/FormOpenTxtDialog.h"
 #include "dictionaries/ListViewer.h"
-#include "shell/LongWork.h"
 #include "shell/StatusLine.h"
 #include "shell/WindowParts.h"
 #include "widgets/ClickableText.h"
 #include "widgets/ErrorBoundary.h"
+#include "widgets/LongWork.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QAction>

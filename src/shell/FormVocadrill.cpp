@@ -24,7 +24,6 @@
 #include "shell/FirstCardGuide.h"
 #include "shell/HelpScreen.h"
 #include "shell/InterfaceLanguage.h"
-#include "shell/LongWork.h"
 #include "shell/MessageLabels.h"
 #include "shell/MessagePanel.h"
 #include "shell/ModeAndSettings.h"
@@ -41,6 +40,7 @@
 #include "widgets/AutoLamp.h"
 #include "widgets/ClickableText.h"
 #include "widgets/ErrorBoundary.h"
+#include "widgets/LongWork.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -260,8 +260,8 @@ void TFormVocadrill::FormCreate(const Folders& folders)
     m_parts.paths = PrepareDataFolders(folders.exeDir, folders.documentsDir);
     m_parts.help->setHelpFiles(m_parts.paths.HelpPath, m_parts.paths.HelpEnPath);
     m_parts.store = std::make_unique<DictionaryStore>(m_parts.paths);
-    m_parts.openTxtDialog =
-        new TFormOpenTxtDialog(m_parts.paths.DictDir, m_parts.paths.TxtNamePath, this);
+    m_parts.openTxtDialog = new TFormOpenTxtDialog(m_parts.paths.DictDir, m_parts.paths.TxtNamePath,
+                                                   *m_parts.longWork, this);
     m_parts.openPictureDialog = new TFormOpenPictureDialog(m_parts.paths.BGNamePath, this);
     m_parts.phonetic.load(m_parts.paths.PhoneticPath);
     m_ports = std::make_unique<WindowPorts>(m_parts);

@@ -1,11 +1,11 @@
 #include "shell/WindowParts.h"
 
 #include "dictionaries/DictionariesTab.h"
-#include "shell/LongWork.h"
 #include "shell/MessageLabels.h"
 #include "shell/MessagePanel.h"
 #include "shell/TopBar.h"
 #include "widgets/ActionList.h"
+#include "widgets/LongWork.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,5 +1,7 @@
 #include "../faults/BigDictionary.h"
 #include "cards/DictionaryStore.h"
+#include "dictionaries/FormOpenTxtDialog.h"
+#include "FakeFilePicker.h"
 #include "shell/InterfaceLanguage.h"
 #include "shell/MessagePanel.h"
 #include "WindowFixture.h"
@@ -44,6 +46,7 @@ private slots:
     void closingDuringLongWorkKeepsItsResult_data();
     void closingDuringLongWorkKeepsItsResult();
     void openingReadsALongFileOnAWorker();
+    void closingDuringALongImportKeepsTheImport();
     void sortRunsWhileTheWindowAnswers_data();
     void sortRunsWhileTheWindowAnswers();
 };
@@ -98,6 +101,29 @@ void TestLongWork::openingReadsALongFileOnAWorker()
     QCOMPARE(window.store().openFileName(), QStringLiteral("Big.txt"));
     QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("Big"));
     QVERIFY(window.store().MyDictSL.lines() == BigDictionary::turned(bigCount, bigCount / 2));
+}
+
+// The import of a long file reads its copy on a worker thread, then opens it there too; the
+// close waits for both, so that the copy is the dictionary the next start opens.
+void TestLongWork::closingDuringALongImportKeepsTheImport()
+{
+    WindowFixture fixture;
+    const QByteArray bytes =
+        BigDictionary::fileBytes(BigDictionary::turned(bigCount, bigCount / 2));
+    QFile source(fixture.path("Big.txt"));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write(bytes);
+    source.close();
+    TFormVocadrill& window = fixture.startWith("A.txt", "a = 1\r\n");
+    fakePicker(window.FormOpenTxtDialog(), {source.fileName()});
+    QVERIFY(window.execute("FromFile0"));
+    QVERIFY(QGuiApplication::overrideCursor());
+    QVERIFY(window.close());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(window.store().openFileName(), QStringLiteral("Big.txt"));
+    QCOMPARE(window.store().MyDictSL.count(), bigCount);
+    QVERIFY(fixture.read("Vocadrill/Big.txt") == bytes);
+    QVERIFY(fixture.read("LastDictFileName").contains("Big.txt"));
 }
 
 void TestLongWork::sortRunsWhileTheWindowAnswers_data()

@@ -40,7 +40,8 @@ public:
               [apply = std::move(apply), result] { apply(std::move(*result)); });
     }
 
-    // Waits for the running work and applies its result; does nothing when no work runs.
+    // Waits for the running work and applies its result, and so for the work its apply step
+    // starts; does nothing when no work runs.
     void finish();
 
 private:

@@ -1,4 +1,4 @@
-#include "shell/LongWork.h"
+#include "widgets/LongWork.h"
 
 #include "widgets/ErrorBoundary.h"
 
@@ -63,12 +63,13 @@ void LongWork::start(const std::function<void()>& compute, std::function<void()>
     }));
 }
 
+// An apply step may start the next work (an import goes on to open the copy): that ends too.
 void LongWork::finish()
 {
-    if (!busy())
-        return;
-    m_watcher.waitForFinished();
-    end();
+    while (busy()) {
+        m_watcher.waitForFinished();
+        end();
+    }
 }
 
 void LongWork::end()
