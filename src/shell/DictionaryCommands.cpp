@@ -151,7 +151,18 @@ void DictionaryCommands::Copy00Execute()
         return;
     // The copy holds what the learner sees: the open dictionary is written first.
     m_parts.store->SaveDictionaryIfModified();
-    const QString copy = CopyDictionaryFile(m_parts.store->MyDictPath, m_parts.paths.DictDir);
+    const QString path = m_parts.store->MyDictPath;
+    const QString dictDir = m_parts.paths.DictDir;
+    if (m_parts.store->MyDictSL.count() < LongWork::longLines) {
+        tellCopied(CopyDictionaryFile(path, dictDir));
+        return;
+    }
+    m_parts.longWork->run<QString>([path, dictDir] { return CopyDictionaryFile(path, dictDir); },
+                                   [this](const QString& copy) { tellCopied(copy); });
+}
+
+void DictionaryCommands::tellCopied(const QString& copy)
+{
     m_parts.listDictionaries();
     m_parts.MyMessage(
         QCoreApplication::translate("DictionaryCommands", "Copied to %1").arg(BareFileName(copy)));

@@ -41,6 +41,7 @@ private:
     void showList(const QString& title, const QStringList& lines, const QString& count);
     // The message after an operation on the whole dictionary, with its number of cards.
     void tellDone(const QString& done);
+    void tellCopied(const QString& copy);
     // Changes every line of the open dictionary, then tells what was done.
     void changeAllLines(const std::function<void(QStringList&)>& change, const QString& done);
 

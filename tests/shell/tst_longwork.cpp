@@ -54,20 +54,25 @@ private slots:
 void TestLongWork::closingDuringLongWorkKeepsItsResult_data()
 {
     QTest::addColumn<QString>("tile");
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("result");
-    QTest::newRow("Sort") << "btSort" << BigDictionary::turned(bigCount, 0);
+    const QString big = QStringLiteral("Vocadrill/Big.txt");
+    QTest::newRow("Sort") << "btSort" << big << BigDictionary::turned(bigCount, 0);
     QStringList swapped = BigDictionary::turned(bigCount, bigCount / 2);
     for (QString& line : swapped) {
         const QStringList sides = line.split(QStringLiteral(" = "));
         line = sides[1] + QStringLiteral(" = ") + sides[0];
     }
-    QTest::newRow("Swap") << "btSwap00" << swapped;
+    QTest::newRow("Swap") << "btSwap00" << big << swapped;
+    QTest::newRow("Copy") << "btCopy00" << QStringLiteral("Vocadrill/Big (1).txt")
+                          << BigDictionary::turned(bigCount, bigCount / 2);
 }
 
 // The close waits for the work, and its save writes the result whole.
 void TestLongWork::closingDuringLongWorkKeepsItsResult()
 {
     QFETCH(QString, tile);
+    QFETCH(QString, file);
     QFETCH(QStringList, result);
     WindowFixture fixture;
     TFormVocadrill& window = startWithBigDictionary(fixture);
@@ -76,7 +81,7 @@ void TestLongWork::closingDuringLongWorkKeepsItsResult()
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
     QVERIFY(window.close());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(fixture.read("Vocadrill/Big.txt") == BigDictionary::fileBytes(result));
+    QVERIFY(fixture.read(file) == BigDictionary::fileBytes(result));
 }
 
 // A click on a long dictionary in the list opens it behind a busy cursor; a click on another
