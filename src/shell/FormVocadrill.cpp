@@ -328,6 +328,10 @@ void TFormVocadrill::connectState()
     // The status line follows the dictionary, the learnt lines and the time.
     m_statusFeed->start();
 
+    // The automatic mode moves learnt cards, so it stops while long work changes the dictionary.
+    connect(m_parts.longWork, &LongWork::started, this,
+            [this] { m_parts.topBar->cbAuto()->setChecked(false); });
+
     // The card screen shows what the engine displays.
     connect(&m_parts.engine->display(), &CardDisplay::changed, this, &TFormVocadrill::showCard);
     showCard();

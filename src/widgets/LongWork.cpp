@@ -54,6 +54,7 @@ void LongWork::start(const std::function<void()>& compute, std::function<void()>
     };
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     m_barDelay.start();
+    emit started();
     m_watcher.setFuture(QtConcurrent::run([compute, failure] {
         try {
             compute();

@@ -44,6 +44,10 @@ public:
     // starts; does nothing when no work runs.
     void finish();
 
+signals:
+    // Work has begun.
+    void started();
+
 private:
     void start(const std::function<void()>& compute, std::function<void()> apply);
     void end();

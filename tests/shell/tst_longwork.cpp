@@ -6,6 +6,7 @@
 #include "shell/MessagePanel.h"
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -144,8 +145,8 @@ void TestLongWork::sortRunsWhileTheWindowAnswers_data()
                              << QStringLiteral("Подождите, пока закончится работа со словарём");
 }
 
-// While the Sort runs the window shows a progress bar and refuses another change of the
-// dictionary; then the sorted lines replace the open ones.
+// While the Sort runs the automatic mode is off, the window shows a progress bar and refuses
+// another change of the dictionary; then the sorted lines replace the open ones.
 void TestLongWork::sortRunsWhileTheWindowAnswers()
 {
     QFETCH(QString, language);
@@ -154,7 +155,10 @@ void TestLongWork::sortRunsWhileTheWindowAnswers()
     WindowFixture fixture;
     TFormVocadrill& window = startWithBigDictionary(fixture);
     QVERIFY(window.language().select(language));
+    auto* automatic = WindowTest::child<QCheckBox>(window, "cbAuto");
+    automatic->setChecked(true);
     clickTile(window, "btSort");
+    QVERIFY(!automatic->isChecked());
     auto* bar = WindowTest::child<QFrame>(window, "recLongWork");
     QTRY_VERIFY(bar->isVisible());
     QCOMPARE(bar->findChild<QLabel*>()->text(), caption);
