@@ -10,6 +10,7 @@
 #include "shell/TopBar.h"
 #include "shell/WindowParts.h"
 #include "widgets/ErrorBoundary.h"
+#include "widgets/LongWork.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,6 +76,11 @@ void WindowSave::saveInBackground()
     // Not while the box of a failed save is open.
     if (m_saving)
         return;
+    // Long work replaces the dictionary's lines and may open another one: the save comes after.
+    if (m_parts.longWork && m_parts.longWork->busy()) {
+        m_parts.saveScheduler->changed();
+        return;
+    }
     m_parts.backgroundSave->request();
 }
 
