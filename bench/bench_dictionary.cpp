@@ -34,7 +34,7 @@ QString dictionaryPath(const std::string& size)
 }
 
 // The open dictionary: a store that has read the file, kept for the save benchmarks.
-const QStringList& openLines(const std::string& size)
+const ChunkedLines& openLines(const std::string& size)
 {
     static std::map<std::string, std::unique_ptr<DictionaryStore>> stores;
     std::unique_ptr<DictionaryStore>& store = stores[size];
@@ -42,7 +42,7 @@ const QStringList& openLines(const std::string& size)
         store = std::make_unique<DictionaryStore>(folder().paths());
         store->LoadMyDict(dictionaryPath(size), false);
     }
-    return store->MyDictSL.lines();
+    return store->MyDictSL.chunked();
 }
 
 void open(benchmark::State& state, const std::string& size)
@@ -77,7 +77,7 @@ void openFloor(benchmark::State& state, const std::string& size)
 
 void save(benchmark::State& state, const std::string& size)
 {
-    const QStringList& lines = openLines(size);
+    const ChunkedLines& lines = openLines(size);
     const QString path = dictionaryPath(size);
     BenchTable::Stopwatch watch(BenchTable::Stopwatch::Clock::Wall);
     for (auto _ : state) {
@@ -90,7 +90,7 @@ void save(benchmark::State& state, const std::string& size)
 // Encode the same lines and write them, through QSaveFile as every save of the program must.
 void saveFloor(benchmark::State& state, const std::string& size)
 {
-    const QStringList& lines = openLines(size);
+    const QStringList lines = openLines(size).toList();
     const QString path = dictionaryPath(size) + QStringLiteral(".floor");
     BenchTable::Stopwatch watch(BenchTable::Stopwatch::Clock::Wall);
     for (auto _ : state) {

@@ -97,7 +97,7 @@ DictionaryStore::ReadLines DictionaryStore::readDictionary(const QString& path,
     ReadLines read;
     try {
         // Only card lines become strings: the others are dropped while the text is read.
-        read.cards = TextFile::readLines(path, encoding, IsVocabula, &read.form);
+        read.cards = ChunkedLines(TextFile::readLines(path, encoding, IsVocabula, &read.form));
     } catch (const FileError&) {
         // An unreadable dictionary opens empty; the learner is told below.
     }
@@ -126,11 +126,11 @@ QStringList DictionaryStore::MergedLearntList()
     QStringList merged;
     if (QFileInfo::exists(m_paths.LearntPath))
         merged = TextFile::readLines(m_paths.LearntPath);
-    for (const QString& line : LearntSL.lines())
+    for (const QString& line : LearntSL.chunked())
         if (!m_learntFileHadBefore.contains(line))
             m_learntFileHadBefore.insert(line, merged.contains(line));
     for (const QString& line : std::as_const(m_takenBack))
-        if (!LearntSL.lines().contains(line))
+        if (!LearntSL.chunked().contains(line))
             merged.removeAll(line);
     merged += LearntSL.lines();
     SortUnique(merged);
@@ -139,7 +139,7 @@ QStringList DictionaryStore::MergedLearntList()
 
 void DictionaryStore::takeBackLearnt(const QString& line)
 {
-    const qsizetype entry = LearntSL.lines().lastIndexOf(line);
+    const qsizetype entry = LearntSL.chunked().lastIndexOf(line);
     if (entry < 0)
         return;
     LearntSL.removeAt(entry);
@@ -166,7 +166,7 @@ StoreFiles DictionaryStore::ownFiles()
     files.writeDictionary = m_dictModified && !MyDictPath.isEmpty() && isInDictDir(MyDictPath);
     files.dictPath = MyDictPath;
     if (files.writeDictionary)
-        files.dictLines = MyDictSL.lines();
+        files.dictLines = MyDictSL.chunked();
     files.dictGeneration = m_dictGeneration;
     files.pointerPath = m_paths.LastDictFilePath;
     files.learntPath = m_paths.LearntPath;
@@ -208,7 +208,7 @@ void DictionaryStore::SaveDictionaryIfModified()
     if (!m_dictModified || MyDictPath.isEmpty() || !isInDictDir(MyDictPath))
         return;
     m_backups.beforeRewrite(MyDictPath);
-    TextFile::writeLines(MyDictPath, MyDictSL.lines());
+    TextFile::writeLines(MyDictPath, MyDictSL.chunked());
     m_dictModified = false;
     const FormChange change = std::exchange(m_formChange, {});
     if (!change.isEmpty())

@@ -79,7 +79,7 @@ public:
     // page given; the last opens the lines read.
     struct ReadLines
     {
-        QStringList cards;
+        ChunkedLines cards;
         TextFile::ReadForm form;
     };
     QString beginLoad(const QString& FileName);

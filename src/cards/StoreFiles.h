@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/ChunkedLines.h"
 #include "cards/DictionaryBackups.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ struct StoreFiles
     // The open dictionary's lines, written only when writeDictionary is set.
     bool writeDictionary = false;
     QString dictPath;
-    QStringList dictLines;
+    ChunkedLines dictLines;
     // Which change of the dictionary's lines dictLines holds.
     quint64 dictGeneration = 0;
 

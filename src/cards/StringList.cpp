@@ -13,6 +13,11 @@ void StringList::EndUpdate()
 
 void StringList::setLines(QStringList lines)
 {
+    setLines(ChunkedLines(std::move(lines)));
+}
+
+void StringList::setLines(ChunkedLines lines)
+{
     m_lines = std::move(lines);
     changed();
 }
@@ -49,7 +54,7 @@ void StringList::move(qsizetype from, qsizetype to)
 
 void StringList::clear()
 {
-    m_lines.clear();
+    m_lines = {};
     changed();
 }
 

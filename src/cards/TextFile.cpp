@@ -1,5 +1,6 @@
 #include "cards/TextFile.h"
 
+#include "cards/ChunkedLines.h"
 #include "cards/CodePageDetection.h"
 #include "cards/FileError.h"
 #include "cards/UnmarkedUtf16.h"
@@ -306,7 +307,9 @@ QString readOnePath(const QString& path, const LegacyEncoding& encoding)
     return joined.mid(begin, end - begin);
 }
 
-void writeLines(const QString& path, const QStringList& lines)
+namespace {
+
+template <typename Lines> void writeLinesOf(const QString& path, const Lines& lines)
 {
     QSaveFile file(path);
     openForWriting(file, path);
@@ -324,6 +327,18 @@ void writeLines(const QString& path, const QStringList& lines)
     }
     writeAll(file, path, chunk);
     commit(file, path);
+}
+
+} // namespace
+
+void writeLines(const QString& path, const QStringList& lines)
+{
+    writeLinesOf(path, lines);
+}
+
+void writeLines(const QString& path, const ChunkedLines& lines)
+{
+    writeLinesOf(path, lines);
 }
 
 void writeOnePath(const QString& path, const QString& text)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class ChunkedLines;
+
 // Reading and writing the program's text files.
 //
 // Reading: a byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) decides the encoding; text without
@@ -50,6 +52,7 @@ QString readOnePath(const QString& path, const LegacyEncoding& encoding = progra
 
 // Writes lines as UTF-8 with a byte-order mark, every line ended by CR LF. Throws FileError.
 void writeLines(const QString& path, const QStringList& lines);
+void writeLines(const QString& path, const ChunkedLines& lines);
 // Writes one path as UTF-8 without a mark, ended by CR LF; an empty path gives an empty file.
 void writeOnePath(const QString& path, const QString& text);
 // Writes raw bytes atomically. Throws FileError.

@@ -2,35 +2,21 @@
 
 #include "cards/StringList.h"
 
-#include <algorithm>
-
-namespace {
-
-// Brings line i to the front, shifting the lines before it down by one, and takes it out:
-// taking the first element out of a QList costs nothing, unlike taking one out of the middle.
-QString takeLine(QStringList& lines, qsizetype i)
-{
-    std::rotate(lines.begin(), lines.begin() + i, lines.begin() + i + 1);
-    return lines.takeFirst();
-}
-
-} // namespace
-
 namespace DictionaryLines {
 
 qsizetype indexOfExactLine(const StringList& list, const QString& line)
 {
-    return list.lines().indexOf(line);
+    return list.chunked().indexOf(line);
 }
 
 void moveToEnd(StringList& list, qsizetype i)
 {
-    list.edit([i](QStringList& lines) { lines.append(takeLine(lines, i)); });
+    list.move(i, list.count() - 1);
 }
 
 void removeLine(StringList& list, qsizetype i)
 {
-    list.edit([i](QStringList& lines) { takeLine(lines, i); });
+    list.removeAt(i);
 }
 
 } // namespace DictionaryLines

@@ -105,13 +105,13 @@ void DictionaryCommands::changeAllLines(const std::function<void(QStringList&)>&
         tellDone(done);
         return;
     }
-    m_parts.longWork->run<QStringList>(
-        [lines = dictionary.lines(), change] {
-            QStringList changed = lines;
+    m_parts.longWork->run<ChunkedLines>(
+        [lines = dictionary.chunked(), change] {
+            QStringList changed = lines.toList();
             change(changed);
-            return changed;
+            return ChunkedLines(std::move(changed));
         },
-        [this, done](QStringList changed) {
+        [this, done](ChunkedLines changed) {
             m_parts.store->MyDictSL.setLines(std::move(changed));
             tellDone(done);
         });
