@@ -17,6 +17,7 @@
 #include "shell/MessagePanel.h"
 #include "StallMeter.h"
 #include "widgets/FilePicker.h"
+#include "widgets/HeapSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,7 +130,14 @@ void throughWindow(benchmark::State& state, Operation operation)
         const qsizetype lines = store.MyDictSL.count();
         const QString opened = store.MyDictPath;
         bool changed = false;
-        QObject::connect(&store.MyDictSL, &StringList::Changed, [&changed] { changed = true; });
+        // The dictionary that was open when the lines changed last: the copy's lines come only
+        // after its path is set, and its count is the same as the open one's.
+        QString changedIn;
+        const QObject listening;
+        QObject::connect(&store.MyDictSL, &StringList::Changed, &listening, [&] {
+            changed = true;
+            changedIn = store.MyDictPath;
+        });
         QString action = QStringLiteral("Sort00");
         QString done = window.messageText(QStringLiteral("msSorted"));
         if (operation == Operation::Mix) {
@@ -143,7 +151,10 @@ void throughWindow(benchmark::State& state, Operation operation)
         if (operation == Operation::Import) {
             action = QStringLiteral("FromFile0");
             window.FormOpenTxtDialog().setFilePicker(std::make_unique<WorkloadPicker>());
-            applied = [&] { return store.MyDictPath != opened && store.MyDictSL.count() == lines; };
+            applied = [&] {
+                return changedIn != opened && changedIn == store.MyDictPath &&
+                       store.MyDictSL.count() == lines;
+            };
         }
 
         StallMeter meter;
@@ -224,6 +235,8 @@ void addTimed(const std::string& name, std::function<void(benchmark::State&)> bo
 
 int main(int argc, char** argv)
 {
+    // The heap as the program sets it.
+    mergeFreedBlocksAtOnce();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     BenchTable::add("stall/idle", leftAlone, 1)->Iterations(1)->Unit(benchmark::kMillisecond);

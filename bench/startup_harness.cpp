@@ -5,6 +5,7 @@
 #include "cards/DictionaryStore.h"
 #include "shell/FormVocadrill.h"
 #include "shell/SystemLocale.h"
+#include "widgets/HeapSettings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,6 +39,8 @@ qint64 peakResidentBytes()
 
 int main(int argc, char* argv[])
 {
+    // The heap as the program sets it.
+    mergeFreedBlocksAtOnce();
     QApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s EXE_FOLDER DOCUMENTS_FOLDER\n", argv[0]);

@@ -3,6 +3,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/SystemLocale.h"
 #include "widgets/ErrorBoundary.h"
+#include "widgets/HeapSettings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    mergeFreedBlocksAtOnce();
     QApplication app(argc, argv);
     // The desktop entry and the icon theme know the program by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("vocadrill"));

@@ -97,6 +97,18 @@ void ChunkedLines::move(qsizetype from, qsizetype to)
     insert(to, line);
 }
 
+void ChunkedLines::truncate(qsizetype size)
+{
+    Q_ASSERT(size >= 0 && size <= m_size);
+    m_size = size;
+    while (!m_starts.empty() && m_starts.back() >= size) {
+        m_chunks.pop_back();
+        m_starts.pop_back();
+    }
+    if (!m_chunks.empty())
+        m_chunks.back().resize(size - m_starts.back());
+}
+
 QStringList ChunkedLines::toList() const
 {
     QStringList all;

@@ -70,6 +70,8 @@ public:
     void removeAt(qsizetype i);
     // As QList::move: the line at from ends at index to.
     void move(qsizetype from, qsizetype to);
+    // Keeps the first size lines; the chunks past them go whole, without copying shared ones.
+    void truncate(qsizetype size);
 
     QStringList toList() const;
     qsizetype indexOf(const QString& line) const;

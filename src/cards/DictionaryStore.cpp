@@ -42,7 +42,16 @@ DictionaryStore::DictionaryStore(DataPaths paths, QObject* parent)
 
 DictionaryStore::DictList DictionaryStore::LoadDictionaries()
 {
-    DictList list;
+    Listing listing = beginList();
+    ReadLines read;
+    if (!listing.path.isEmpty())
+        read = readDictionary(listing.path, programLegacyEncoding());
+    return endList(std::move(listing), std::move(read));
+}
+
+DictionaryStore::Listing DictionaryStore::beginList()
+{
+    Listing list;
     QStringList files = ListFiles(m_paths.DictDir, QStringLiteral("*.txt"));
     QStringList names = files;
     NamesWithoutExt(names);
@@ -55,7 +64,16 @@ DictionaryStore::DictList DictionaryStore::LoadDictionaries()
                      [](const DictItem& a, const DictItem& b) {
                          return Collation::names().compare(a.name, b.name) < 0;
                      });
-    list.load = LoadMyDict(MyDictPath, false);
+    list.path = beginLoad(MyDictPath);
+    return list;
+}
+
+DictionaryStore::DictList DictionaryStore::endList(Listing listing, ReadLines read)
+{
+    DictList list;
+    list.items = std::move(listing.items);
+    if (!listing.path.isEmpty())
+        list.load = endLoad(std::move(read), false);
     emit learntNumberChanged(LearntNumber);
     return list;
 }

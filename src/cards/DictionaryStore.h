@@ -86,6 +86,16 @@ public:
     static ReadLines readDictionary(const QString& path, const LegacyEncoding& encoding);
     LoadResult endLoad(ReadLines read, bool ShowWarningAndZero);
 
+    // LoadDictionaries in the same steps: beginList lists the dictionaries and begins to reopen
+    // the open one, with the path to read (see beginLoad); endList opens the lines read.
+    struct Listing
+    {
+        QList<DictItem> items;
+        QString path;
+    };
+    Listing beginList();
+    DictList endList(Listing listing, ReadLines read);
+
     // The learnt list file merged with the lines learnt in this run: sorted, each line once.
     // A line taken back in this run leaves it, unless the file held it before the run.
     QStringList MergedLearntList();

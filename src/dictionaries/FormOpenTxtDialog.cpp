@@ -6,8 +6,6 @@
 #include "widgets/FilePicker.h"
 #include "widgets/LongWork.h"
 
-#include <QFileInfo>
-
 const QString TFormOpenTxtDialog::Filter =
     QStringLiteral("Text files (*.txt);;CSV and TSV files (*.csv *.tsv);;All files (*.* *)");
 
@@ -33,22 +31,24 @@ void TFormOpenTxtDialog::MyShow(QWidget* parent, const OpenDictionary& open,
         OK0Execute(picked, open, ask);
 }
 
+// A long file is copied and read on a worker thread; its cards, if any, are written on one.
 void TFormOpenTxtDialog::OK0Execute(const QString& picked, const OpenDictionary& open,
                                     const AskToMakeCards& ask)
 {
     FileName = picked;
     m_folder.pick(picked);
-    const QString target = TextImport::copyIntoDictionaries(FileName, m_dictDir);
-    if (QFileInfo(target).size() < LongWork::longFileBytes) {
+    if (!LongWork::isLongFile(picked)) {
+        const QString target = TextImport::copyIntoDictionaries(FileName, m_dictDir);
         finishImport(target, ExportedFields::cardsOf(TextFile::readLines(target)), open, ask);
         return;
     }
-    m_longWork.run<std::optional<QStringList>>(
-        [target, encoding = programLegacyEncoding()] {
-            return ExportedFields::cardsOf(TextFile::readLines(target, encoding));
+    m_longWork.run<ReadCopy>(
+        [picked, dictDir = m_dictDir, encoding = programLegacyEncoding()] {
+            const QString target = TextImport::copyIntoDictionaries(picked, dictDir);
+            return ReadCopy{target, ExportedFields::cardsOf(TextFile::readLines(target, encoding))};
         },
-        [this, target, open, ask](std::optional<QStringList> cards) {
-            finishImport(target, cards, open, ask);
+        [this, open, ask](const ReadCopy& copy) {
+            finishImport(copy.target, copy.cards, open, ask);
         });
 }
 
@@ -56,8 +56,21 @@ void TFormOpenTxtDialog::finishImport(const QString& target,
                                       const std::optional<QStringList>& cards,
                                       const OpenDictionary& open, const AskToMakeCards& ask)
 {
-    if (cards && ask())
+    if (!cards || !ask()) {
+        openCopy(target, open);
+        return;
+    }
+    if (!LongWork::isLongFile(target)) {
         TextFile::writeLines(target, *cards);
+        openCopy(target, open);
+        return;
+    }
+    m_longWork.run([target, cards = *cards] { TextFile::writeLines(target, cards); },
+                   [this, target, open] { openCopy(target, open); });
+}
+
+void TFormOpenTxtDialog::openCopy(const QString& target, const OpenDictionary& open)
+{
     open(target);
     m_folder.save();
 }

@@ -30,7 +30,7 @@ public:
     // Asks whether the fields of another program's export become cards; true for Yes.
     using AskToMakeCards = std::function<bool()>;
 
-    // A long copy is read on a worker thread of longWork.
+    // A long file is copied, read and written as cards on worker threads of longWork.
     TFormOpenTxtDialog(QString dictDir, const QString& txtNamePath, LongWork& longWork,
                        QObject* parent = nullptr);
     ~TFormOpenTxtDialog() override;
@@ -42,8 +42,9 @@ public:
     // write the copy as cards, then open with the copy's path, then the folder is remembered.
     // The picked file is only read. Throws FileError at the first step that fails: a failed
     // copy leaves everything as it was, a failed open keeps the copy in the dictionaries
-    // folder. Cancelling changes nothing. A long copy is read on a worker thread: then the steps
-    // after the copy follow when it has been read, and their errors are shown over the window.
+    // folder. Cancelling changes nothing. A long file is copied and read on a worker thread, and
+    // its cards are written on one: then each step follows when the one before has ended, and
+    // the errors of all of them, the copy's too, are shown over the window.
     void MyShow(QWidget* parent, const OpenDictionary& open, const AskToMakeCards& ask);
 
     // The file picked last, and the folder to start the next pick in.
@@ -52,8 +53,17 @@ public:
 
 private:
     void OK0Execute(const QString& picked, const OpenDictionary& open, const AskToMakeCards& ask);
+    // The copy in the dictionaries folder and its lines as cards, when they are another
+    // program's fields.
+    struct ReadCopy
+    {
+        QString target;
+        std::optional<QStringList> cards;
+    };
+
     void finishImport(const QString& target, const std::optional<QStringList>& cards,
                       const OpenDictionary& open, const AskToMakeCards& ask);
+    void openCopy(const QString& target, const OpenDictionary& open);
 
     QString m_dictDir;
     RememberedFolder m_folder;

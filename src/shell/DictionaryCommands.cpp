@@ -18,7 +18,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -45,8 +44,7 @@ void DictionaryCommands::openFromList(const QString& fileName)
     openDictionaryResult(fileName, true);
 }
 
-// Whether or not the dictionary opened, the list then highlights the one that is open. A long
-// file is read on a worker thread.
+// Whether or not the dictionary opened, the list then highlights the one that is open.
 void DictionaryCommands::openDictionaryResult(const QString& fileName, bool warn)
 {
     DictionaryStore& store = *m_parts.store;
@@ -56,17 +54,42 @@ void DictionaryCommands::openDictionaryResult(const QString& fileName, bool warn
         opened({});
         return;
     }
-    if (QFileInfo(path).size() < LongWork::longFileBytes) {
-        opened(store.endLoad(DictionaryStore::readDictionary(path, programLegacyEncoding()), warn));
+    readDictionary(path, [this, warn](DictionaryStore::ReadLines read) {
+        opened(m_parts.store->endLoad(std::move(read), warn));
+    });
+}
+
+// A long file is read on a worker thread, and the open lines that its lines replace are freed
+// bit by bit afterwards. An empty path reads nothing.
+void DictionaryCommands::readDictionary(const QString& path,
+                                        const std::function<void(DictionaryStore::ReadLines)>& use)
+{
+    if (path.isEmpty() || !LongWork::isLongFile(path)) {
+        use(path.isEmpty() ? DictionaryStore::ReadLines()
+                           : DictionaryStore::readDictionary(path, programLegacyEncoding()));
         return;
     }
     m_parts.longWork->run<DictionaryStore::ReadLines>(
         [path, encoding = programLegacyEncoding()] {
             return DictionaryStore::readDictionary(path, encoding);
         },
-        [this, warn](DictionaryStore::ReadLines read) {
-            opened(m_parts.store->endLoad(std::move(read), warn));
+        [this, use](DictionaryStore::ReadLines read) {
+            ChunkedLines replaced = m_parts.store->MyDictSL.chunked();
+            use(std::move(read));
+            m_parts.longWork->release(std::move(replaced));
         });
+}
+
+// The list of WindowParts::listDictionaries, with a long open dictionary read again on a worker
+// thread; then comes next.
+void DictionaryCommands::listDictionaries(const std::function<void()>& next)
+{
+    DictionaryStore::Listing listing = m_parts.store->beginList();
+    const QString path = listing.path;
+    readDictionary(path, [this, listing, next](DictionaryStore::ReadLines read) {
+        m_parts.showDictionaries(m_parts.store->endList(listing, std::move(read)));
+        next();
+    });
 }
 
 void DictionaryCommands::opened(const DictionaryStore::LoadResult& result)
@@ -163,9 +186,10 @@ void DictionaryCommands::Copy00Execute()
 
 void DictionaryCommands::tellCopied(const QString& copy)
 {
-    m_parts.listDictionaries();
-    m_parts.MyMessage(
-        QCoreApplication::translate("DictionaryCommands", "Copied to %1").arg(BareFileName(copy)));
+    listDictionaries([this, copy] {
+        m_parts.MyMessage(QCoreApplication::translate("DictionaryCommands", "Copied to %1")
+                              .arg(BareFileName(copy)));
+    });
 }
 
 void DictionaryCommands::Delete00Execute()
@@ -245,7 +269,8 @@ void DictionaryCommands::FromFile0Execute()
 // The imported file is listed and opened as a click on its item would open it.
 void DictionaryCommands::openImportedDictionary(const QString& path)
 {
-    m_parts.listDictionaries();
-    m_parts.engine->ClearAll();
-    openDictionaryResult(path, true);
+    listDictionaries([this, path] {
+        m_parts.engine->ClearAll();
+        openDictionaryResult(path, true);
+    });
 }

@@ -35,6 +35,11 @@ public:
 
 private:
     void openDictionaryResult(const QString& fileName, bool warn);
+    // Reads the dictionary at path and hands its lines to use.
+    void readDictionary(const QString& path,
+                        const std::function<void(DictionaryStore::ReadLines)>& use);
+    // Lists the dictionaries again, then runs next.
+    void listDictionaries(const std::function<void()>& next);
     void opened(const DictionaryStore::LoadResult& result);
     void openImportedDictionary(const QString& path);
     void tellNoProperLines(bool noProperLines);

@@ -51,7 +51,11 @@ void WindowParts::showPanel(QWidget* panel) const
 
 void WindowParts::listDictionaries() const
 {
-    const DictionaryStore::DictList list = store->LoadDictionaries();
+    showDictionaries(store->LoadDictionaries());
+}
+
+void WindowParts::showDictionaries(const DictionaryStore::DictList& list) const
+{
     dictionaries->setItems(list.items, store->openFileName());
 }
 

@@ -56,6 +56,8 @@ struct WindowParts
     void showPanel(QWidget* panel) const;
     // Lists the dictionaries of the folder again, highlighting the open one.
     void listDictionaries() const;
+    // Shows a list of the dictionaries, highlighting the open one.
+    void showDictionaries(const DictionaryStore::DictList& list) const;
     // While long work on the dictionary runs, a change of the dictionary waits for it: the
     // learner is told so, and true is returned.
     bool refusedWhileBusy() const;

@@ -2,6 +2,7 @@
 
 #include "widgets/ErrorBoundary.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,11 +10,13 @@
 #include <QProgressBar>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
 
 constexpr int barDelayMs = 300;
+constexpr qsizetype releaseSlice = 20000;
 
 } // namespace
 
@@ -41,6 +44,23 @@ LongWork::~LongWork()
     m_watcher.waitForFinished();
     if (busy())
         QGuiApplication::restoreOverrideCursor();
+}
+
+bool LongWork::isLongFile(const QString& path)
+{
+    return QFileInfo(path).size() >= longFileBytes;
+}
+
+void LongWork::release(ChunkedLines lines)
+{
+    freeSlice(std::make_shared<ChunkedLines>(std::move(lines)));
+}
+
+void LongWork::freeSlice(const std::shared_ptr<ChunkedLines>& lines)
+{
+    lines->truncate(std::max<qsizetype>(0, lines->size() - releaseSlice));
+    if (!lines->isEmpty())
+        QTimer::singleShot(0, this, [this, lines] { freeSlice(lines); });
 }
 
 void LongWork::start(const std::function<void()>& compute, std::function<void()> apply)

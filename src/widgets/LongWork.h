@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/ChunkedLines.h"
+
 #include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
@@ -27,6 +29,10 @@ public:
     explicit LongWork(QWidget& window);
     ~LongWork() override;
 
+    // Whether work on the file at path runs off the interface thread: its size is longFileBytes
+    // or more.
+    static bool isLongFile(const QString& path);
+
     // Between the start of a computation and the end of its apply step.
     bool busy() const { return bool(m_apply); }
 
@@ -40,6 +46,17 @@ public:
               [apply = std::move(apply), result] { apply(std::move(*result)); });
     }
 
+    // The same for a computation without a result.
+    void run(std::function<void()> compute, std::function<void()> apply)
+    {
+        start(compute, std::move(apply));
+    }
+
+    // Frees lines that work replaced a slice at a time between the window's events: a million
+    // strings take tens of milliseconds to free. Chunks still shared elsewhere are left to their
+    // other holders.
+    void release(ChunkedLines lines);
+
     // Waits for the running work and applies its result, and so for the work its apply step
     // starts; does nothing when no work runs.
     void finish();
@@ -52,6 +69,7 @@ private:
     void start(const std::function<void()>& compute, std::function<void()> apply);
     void end();
     void showBar();
+    void freeSlice(const std::shared_ptr<ChunkedLines>& lines);
 
     QWidget& m_window;
     QFutureWatcher<void> m_watcher;

@@ -12,6 +12,8 @@ private slots:
     void changesMatchAList_data();
     void changesMatchAList();
     void copiesKeepTheirLines();
+    void truncateKeepsTheFirstLines_data();
+    void truncateKeepsTheFirstLines();
 };
 
 namespace {
@@ -132,6 +134,46 @@ void TestChunkedLines::copiesKeepTheirLines()
     second.append(QStringLiteral("appended"));
     second.removeAt(second.size() - 2);
     compare(original, changed);
+}
+
+void TestChunkedLines::truncateKeepsTheFirstLines_data()
+{
+    QTest::addColumn<int>("kept");
+    const int chunk = int(ChunkedLines::ChunkLines);
+    QTest::newRow("none") << 0;
+    QTest::newRow("inside the first chunk") << 10;
+    QTest::newRow("inside a chunk that was split") << chunk + 100;
+    QTest::newRow("at the start of a chunk") << 4 * chunk + 1;
+    QTest::newRow("inside the last chunk") << 6 * chunk + 3;
+    QTest::newRow("all") << 6 * chunk + 8;
+}
+
+// Truncated lines match a list cut to the same length and take further changes as it does; a
+// copy taken before keeps all its lines.
+void TestChunkedLines::truncateKeepsTheFirstLines()
+{
+    QFETCH(int, kept);
+    const int chunk = int(ChunkedLines::ChunkLines);
+    QStringList model = numberedLines(5 * chunk + 7);
+    ChunkedLines chunked(model);
+    // Lines inserted into the second chunk split it, so that the chunks differ in size.
+    for (int i = 0; i <= chunk; ++i) {
+        const QString line = QStringLiteral("inserted %1").arg(i);
+        model.insert(chunk + 50, line);
+        chunked.insert(chunk + 50, line);
+    }
+    const ChunkedLines copy = chunked;
+    const QStringList all = model;
+
+    chunked.truncate(kept);
+    model.resize(kept);
+    compare(chunked, model);
+    chunked.append(QStringLiteral("appended"));
+    model.append(QStringLiteral("appended"));
+    chunked.insert(chunked.size() / 2, QStringLiteral("inserted after"));
+    model.insert(model.size() / 2, QStringLiteral("inserted after"));
+    compare(chunked, model);
+    compare(copy, all);
 }
 
 QTEST_APPLESS_MAIN(TestChunkedLines)

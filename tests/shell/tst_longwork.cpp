@@ -1,9 +1,11 @@
 #include "../faults/BigDictionary.h"
+#include "BoxWatcher.h"
 #include "cards/DictionaryStore.h"
 #include "dictionaries/FormOpenTxtDialog.h"
 #include "FakeFilePicker.h"
 #include "shell/InterfaceLanguage.h"
 #include "shell/MessagePanel.h"
+#include "widgets/LongWork.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
@@ -37,6 +39,30 @@ void clickTile(TFormVocadrill& window, const char* name)
                         WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, name)));
 }
 
+QString selected(TFormVocadrill& window)
+{
+    const QList<QListWidgetItem*> items =
+        window.findChild<QListWidget*>("lbDicts")->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+// A file outside the dictionaries folder, to import.
+QString putOutside(WindowFixture& fixture, const QString& name, const QByteArray& bytes)
+{
+    QFile file(fixture.path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+// "From file..." on the Dictionaries tab, answered with picked.
+void importFile(TFormVocadrill& window, const QString& picked)
+{
+    fakePicker(window.FormOpenTxtDialog(), {picked});
+    WindowTest::openTab(window, 2);
+    clickTile(window, "btFromFile");
+}
+
 } // namespace
 
 class TestLongWork : public QObject
@@ -47,7 +73,12 @@ private slots:
     void closingDuringLongWorkKeepsItsResult_data();
     void closingDuringLongWorkKeepsItsResult();
     void openingReadsALongFileOnAWorker();
+    void closingDuringALongImportKeepsTheImport_data();
     void closingDuringALongImportKeepsTheImport();
+    void aLongImportOpensItsCopy_data();
+    void aLongImportOpensItsCopy();
+    void aFailedCopyIsShownInABox_data();
+    void aFailedCopyIsShownInABox();
     void sortRunsWhileTheWindowAnswers_data();
     void sortRunsWhileTheWindowAnswers();
 };
@@ -109,27 +140,105 @@ void TestLongWork::openingReadsALongFileOnAWorker()
     QVERIFY(window.store().MyDictSL.lines() == BigDictionary::turned(bigCount, bigCount / 2));
 }
 
-// The import of a long file reads its copy on a worker thread, then opens it there too; the
-// close waits for both, so that the copy is the dictionary the next start opens.
+void TestLongWork::closingDuringALongImportKeepsTheImport_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QByteArray>("openBytes");
+    QTest::addColumn<QString>("copy");
+    QTest::newRow("short dictionary open") << "A.txt" << QByteArray("a = 1\r\n") << "Big.txt";
+    QTest::newRow("long dictionary open, listed again on a worker")
+        << "Big.txt" << BigDictionary::fileBytes(BigDictionary::turned(bigCount, 0))
+        << "Big (1).txt";
+}
+
+// The import of a long file copies and reads it on a worker thread, lists the dictionaries
+// again, then opens the copy; the close, which comes while the copy is made, waits for every
+// step, so that the copy is open and is the dictionary the next start opens.
 void TestLongWork::closingDuringALongImportKeepsTheImport()
 {
+    QFETCH(QString, open);
+    QFETCH(QByteArray, openBytes);
+    QFETCH(QString, copy);
     WindowFixture fixture;
-    const QByteArray bytes =
-        BigDictionary::fileBytes(BigDictionary::turned(bigCount, bigCount / 2));
-    QFile source(fixture.path("Big.txt"));
-    QVERIFY(source.open(QIODevice::WriteOnly));
-    source.write(bytes);
-    source.close();
-    TFormVocadrill& window = fixture.startWith("A.txt", "a = 1\r\n");
-    fakePicker(window.FormOpenTxtDialog(), {source.fileName()});
-    QVERIFY(window.execute("FromFile0"));
+    const QStringList lines = BigDictionary::turned(bigCount, bigCount / 2);
+    const QByteArray bytes = BigDictionary::fileBytes(lines);
+    const QString picked = putOutside(fixture, "Big.txt", bytes);
+    TFormVocadrill& window = fixture.startWith(open, openBytes);
+    importFile(window, picked);
     QVERIFY(QGuiApplication::overrideCursor());
     QVERIFY(window.close());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(window.store().openFileName(), QStringLiteral("Big.txt"));
-    QCOMPARE(window.store().MyDictSL.count(), bigCount);
-    QVERIFY(fixture.read("Vocadrill/Big.txt") == bytes);
-    QVERIFY(fixture.read("LastDictFileName").contains("Big.txt"));
+    QCOMPARE(window.store().openFileName(), copy);
+    QVERIFY(window.store().MyDictSL.lines() == lines);
+    QCOMPARE(selected(window), QFileInfo(copy).completeBaseName());
+    QVERIFY(fixture.read("Vocadrill/" + copy) == bytes);
+    QVERIFY(fixture.read("Vocadrill/" + open) == openBytes);
+    QVERIFY(fixture.read("LastDictFileName").contains(copy.toUtf8()));
+}
+
+void TestLongWork::aLongImportOpensItsCopy_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("asked");
+    const QStringList cards = BigDictionary::turned(200000, 0);
+    QTest::newRow("cards") << BigDictionary::fileBytes(cards) << false;
+    QByteArray fields;
+    for (const QString& card : cards)
+        fields +=
+            QString(card).replace(QStringLiteral(" = "), QStringLiteral("\t")).toUtf8() + "\r\n";
+    QTest::newRow("another program's fields, written as cards") << fields << true;
+}
+
+// A long file is copied, read and, when its fields become cards after the question, written
+// as cards off the interface thread; then the copy is listed, highlighted and open with those
+// cards, and its folder is remembered.
+void TestLongWork::aLongImportOpensItsCopy()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, asked);
+    QVERIFY(bytes.size() >= LongWork::longFileBytes);
+    const QStringList cards = BigDictionary::turned(200000, 0);
+    WindowFixture fixture;
+    const QString picked = putOutside(fixture, "Words.txt", bytes);
+    TFormVocadrill& window = fixture.startWith("A.txt", "a = 1\r\n");
+    BoxWatcher boxes;
+    importFile(window, picked);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window.store().openFileName() == "Words.txt" && !QGuiApplication::overrideCursor(), 60000);
+    QCOMPARE(boxes.texts, asked ? QStringList{window.messageText("msMakeCards")} : QStringList());
+    QVERIFY(window.store().MyDictSL.lines() == cards);
+    QVERIFY(fixture.read("Vocadrill/Words.txt") ==
+            (asked ? BigDictionary::fileBytes(cards) : bytes));
+    QCOMPARE(selected(window), QString("Words"));
+    QVERIFY(QFileInfo::exists(fixture.path("Data/TxtName.txt")));
+}
+
+void TestLongWork::aFailedCopyIsShownInABox_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("short file") << WindowTest::animals;
+    QTest::newRow("long file, copied on a worker")
+        << BigDictionary::fileBytes(BigDictionary::turned(bigCount, 0));
+}
+
+// A copy that fails, here as the dictionaries folder has gone, shows the picked file with the
+// system's reason in a box, for a long file as for a short one; nothing is opened and the
+// folder is not remembered.
+void TestLongWork::aFailedCopyIsShownInABox()
+{
+    QFETCH(QByteArray, bytes);
+    WindowFixture fixture;
+    const QString picked = putOutside(fixture, "Words.txt", bytes);
+    TFormVocadrill& window = fixture.start();
+    QVERIFY(QDir(fixture.path("Vocadrill")).removeRecursively());
+    BoxWatcher boxes;
+    importFile(window, picked);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 60000);
+    QVERIFY(boxes.texts.first().startsWith(QDir::toNativeSeparators(picked) + ": "));
+    QVERIFY(boxes.texts.first().size() > picked.size() + 2);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(window.store().MyDictPath.isEmpty());
+    QVERIFY(!QFileInfo::exists(fixture.path("Data/TxtName.txt")));
 }
 
 void TestLongWork::sortRunsWhileTheWindowAnswers_data()
