@@ -39,7 +39,11 @@ const QString& ChunkedLines::at(qsizetype i) const
 void ChunkedLines::append(const QString& line)
 {
     if (m_chunks.empty() || m_chunks.back().size() >= ChunkLines) {
-        m_chunks.push_back(QStringList{line});
+        // Room for a whole chunk at once: a list read line by line grows without copying.
+        QStringList chunk;
+        chunk.reserve(ChunkLines);
+        chunk.append(line);
+        m_chunks.push_back(std::move(chunk));
         m_starts.push_back(m_size);
     } else {
         m_chunks.back().append(line);

@@ -115,7 +115,7 @@ DictionaryStore::ReadLines DictionaryStore::readDictionary(const QString& path,
     ReadLines read;
     try {
         // Only card lines become strings: the others are dropped while the text is read.
-        read.cards = ChunkedLines(TextFile::readLines(path, encoding, IsVocabula, &read.form));
+        read.cards = TextFile::readChunkedLines(path, encoding, IsVocabula, &read.form);
     } catch (const FileError&) {
         // An unreadable dictionary opens empty; the learner is told below.
     }

@@ -126,8 +126,10 @@ template <typename Line> void forEachLine(QStringView text, Line&& line)
         line(text.sliced(start));
 }
 
-// Appends the lines of text that keep accepts; returns how many it refused.
-qsizetype appendLines(QStringView text, QStringList& lines, bool (*keep)(QStringView) = nullptr)
+// Appends the lines of text that keep accepts to a QStringList or ChunkedLines; returns how many
+// it refused.
+template <typename Lines>
+qsizetype appendLines(QStringView text, Lines& lines, bool (*keep)(QStringView) = nullptr)
 {
     qsizetype refused = 0;
     forEachLine(text, [&lines, &refused, keep](QStringView line) {
@@ -169,14 +171,19 @@ QByteArrayView wholeUnits(QByteArrayView bytes)
 
 // Reads the lines of a file of UTF-8 text, marked or, on a UTF-8 locale, unmarked, a piece at
 // a time: neither the file's bytes nor its text are ever held whole, and each piece is split
-// while it is still in the cache. False, with lines unchanged, when the file is not such text.
+// while it is still in the cache. The same two buffers serve every piece, so a long file costs
+// no fresh memory beyond its lines. False, with lines unchanged, when the file is not such text.
+template <typename Lines>
 bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QStringView),
-                   QStringList& lines, qsizetype& refused)
+                   Lines& lines, qsizetype& refused)
 {
-    QStringList read;
+    Lines read;
     qsizetype refusedHere = 0;
+    // Room for a piece and the unfinished line kept before it.
     QByteArray bytes;
+    bytes.reserve(2 * PieceBytes);
     QString text;
+    text.reserve(2 * PieceBytes);
     bool first = true;
     bool ended = false;
     for (;;) {
@@ -208,7 +215,10 @@ bool readUtf8Lines(QFile& file, const LegacyEncoding& encoding, bool (*keep)(QSt
             ended = before.size() < text.size();
             refusedHere += appendLines(before, read, keep);
         }
-        bytes.remove(0, end);
+        // The rest moves to the front rather than the front being dropped, which would leave
+        // the buffer's room behind it and make the next piece allocate a new one.
+        std::copy(bytes.cbegin() + end, bytes.cend(), bytes.begin());
+        bytes.truncate(bytes.size() - end);
         if (atEnd)
             break;
     }
@@ -271,12 +281,15 @@ QByteArray readBytes(const QString& path)
     return readAll(file);
 }
 
-QStringList readLines(const QString& path, const LegacyEncoding& encoding,
-                      bool (*keep)(QStringView line), ReadForm* form)
+namespace {
+
+template <typename Lines>
+Lines readLinesAs(const QString& path, const LegacyEncoding& encoding,
+                  bool (*keep)(QStringView line), ReadForm* form)
 {
     QFile file(path);
     openForReading(file);
-    QStringList lines;
+    Lines lines;
     ReadForm read;
     if (!readUtf8Lines(file, encoding, keep, lines, read.refusedLines)) {
         if (!file.seek(0))
@@ -288,6 +301,20 @@ QStringList readLines(const QString& path, const LegacyEncoding& encoding,
     if (form)
         *form = read;
     return lines;
+}
+
+} // namespace
+
+QStringList readLines(const QString& path, const LegacyEncoding& encoding,
+                      bool (*keep)(QStringView line), ReadForm* form)
+{
+    return readLinesAs<QStringList>(path, encoding, keep, form);
+}
+
+ChunkedLines readChunkedLines(const QString& path, const LegacyEncoding& encoding,
+                              bool (*keep)(QStringView line), ReadForm* form)
+{
+    return readLinesAs<ChunkedLines>(path, encoding, keep, form);
 }
 
 QString readOnePath(const QString& path, const LegacyEncoding& encoding)

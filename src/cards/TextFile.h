@@ -45,6 +45,10 @@ QByteArray readBytes(const QString& path);
 // Throws FileError only when the file cannot be read at all.
 QStringList readLines(const QString& path, const LegacyEncoding& encoding = programLegacyEncoding(),
                       bool (*keep)(QStringView line) = nullptr, ReadForm* form = nullptr);
+// The same, the lines kept in chunks as they are read.
+ChunkedLines readChunkedLines(const QString& path,
+                              const LegacyEncoding& encoding = programLegacyEncoding(),
+                              bool (*keep)(QStringView line) = nullptr, ReadForm* form = nullptr);
 // Reads a file holding one path: its whole text, trimmed of whitespace and control characters.
 // Text without a mark that is valid UTF-8 reads as UTF-8 on every locale, since that is how
 // the program writes it.
