@@ -41,6 +41,12 @@ void DataFolder::setPhonetic(const QString& workloadFile)
     m_paths = PrepareDataFolders(exeDir(), documentsDir());
 }
 
+void DataFolder::setLearnt(const QString& workloadFile)
+{
+    QDir().mkpath(m_paths.LearntDir);
+    copyWorkload(workloadFile, m_paths.LearntPath);
+}
+
 void DataFolder::setLastDictionary(const QString& path)
 {
     TextFile::writeOnePath(m_paths.LastDictFilePath, path);

@@ -20,6 +20,8 @@ public:
     QString addDictionary(const QString& workloadFile);
     // Copies a workload file in as the user's phonetic table.
     void setPhonetic(const QString& workloadFile);
+    // Copies a workload file in as the learnt list of earlier runs.
+    void setLearnt(const QString& workloadFile);
     // Names the dictionary the program reopens at start.
     void setLastDictionary(const QString& path);
 

@@ -10,9 +10,11 @@
 
 #include <stdexcept>
 
-OffscreenWindow::OffscreenWindow(const QString& workloadDictionary)
+OffscreenWindow::OffscreenWindow(const QString& workloadDictionary, const QString& workloadLearnt)
 {
     m_folder.setLastDictionary(m_folder.addDictionary(workloadDictionary));
+    if (!workloadLearnt.isEmpty())
+        m_folder.setLearnt(workloadLearnt);
     m_window = std::make_unique<TFormVocadrill>(
         TFormVocadrill::Folders{m_folder.exeDir(), m_folder.documentsDir()});
     QObject::connect(&m_boxWatch, &QTimer::timeout, [this] {

@@ -11,12 +11,13 @@
 class TFormVocadrill;
 
 // The program's window over a data folder of its own, which holds a copy of a workload
-// dictionary that the window opens at start; shown with its first card. A message box that
-// opens is an error of the run: its text is noted and the box closed.
+// dictionary that the window opens at start and, when given, a workload file as the learnt list
+// of earlier runs; shown with its first card. A message box that opens is an error of the run:
+// its text is noted and the box closed.
 class OffscreenWindow
 {
 public:
-    explicit OffscreenWindow(const QString& workloadDictionary);
+    explicit OffscreenWindow(const QString& workloadDictionary, const QString& workloadLearnt = {});
     ~OffscreenWindow();
 
     TFormVocadrill& window() { return *m_window; }

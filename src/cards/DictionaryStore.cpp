@@ -4,8 +4,8 @@
 #include "cards/Collation.h"
 #include "cards/FileError.h"
 #include "cards/FileNames.h"
+#include "cards/LearntMerge.h"
 #include "cards/ProgressStore.h"
-#include "cards/SortAndMix.h"
 #include "cards/TextFile.h"
 
 #include <QDir>
@@ -138,25 +138,17 @@ QString DictionaryStore::openFileName() const
     return MyDictPath.isEmpty() ? QString() : fileNameOf(MyDictPath);
 }
 
-QStringList DictionaryStore::MergedLearntList()
+QStringList DictionaryStore::MergedLearntList() const
 {
     waitForRunningSave();
-    QStringList merged;
-    if (QFileInfo::exists(m_paths.LearntPath))
-        merged = TextFile::readLines(m_paths.LearntPath);
-    for (const QString& line : LearntSL.chunked())
-        if (!m_learntFileHadBefore.contains(line))
-            m_learntFileHadBefore.insert(line, merged.contains(line));
-    for (const QString& line : std::as_const(m_takenBack))
-        if (!LearntSL.chunked().contains(line))
-            merged.removeAll(line);
-    merged += LearntSL.lines();
-    SortUnique(merged);
-    return merged;
+    return mergeLearnt(m_paths.LearntPath, LearntSL.chunked(), m_takenBack).lines;
 }
 
 void DictionaryStore::takeBackLearnt(const QString& line)
 {
+    // A running save may be writing the line to the file: what the file held before comes
+    // with its outcome.
+    waitForRunningSave();
     const qsizetype entry = LearntSL.chunked().lastIndexOf(line);
     if (entry < 0)
         return;
@@ -188,11 +180,8 @@ StoreFiles DictionaryStore::ownFiles()
     files.dictGeneration = m_dictGeneration;
     files.pointerPath = m_paths.LastDictFilePath;
     files.learntPath = m_paths.LearntPath;
-    try {
-        files.learnt = MergedLearntList();
-    } catch (const FileError& error) {
-        files.learntError = error.message();
-    }
+    files.learnt = LearntSL.chunked();
+    files.learntTakenBack = m_takenBack;
     files.progressPath = m_paths.LearntNumbersPath;
     files.learntNumber = LearntNumber;
     files.backups = m_backups;
@@ -203,6 +192,10 @@ StoreFiles DictionaryStore::ownFiles()
 void DictionaryStore::ownFilesWritten(const StoreFiles& files, bool succeeded)
 {
     m_backups = files.backups;
+    // The first merge after a line was learnt tells whether the file held it before this run.
+    for (auto had = files.learntFileHad.cbegin(); had != files.learntFileHad.cend(); ++had)
+        if (!m_learntFileHadBefore.contains(had.key()))
+            m_learntFileHadBefore.insert(had.key(), had.value());
     if (!succeeded || !files.writeDictionary || files.dictPath != MyDictPath)
         return;
     if (files.dictGeneration == m_dictGeneration)

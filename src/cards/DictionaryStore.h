@@ -98,7 +98,7 @@ public:
 
     // The learnt list file merged with the lines learnt in this run: sorted, each line once.
     // A line taken back in this run leaves it, unless the file held it before the run.
-    QStringList MergedLearntList();
+    QStringList MergedLearntList() const;
     // Takes the latest learning of line back out of the learnt lines.
     void takeBackLearnt(const QString& line);
     // Writes the open dictionary when its lines changed, the pointer to it, the learnt list and

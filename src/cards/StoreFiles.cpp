@@ -1,6 +1,6 @@
 #include "cards/StoreFiles.h"
 
-#include "cards/FileError.h"
+#include "cards/LearntMerge.h"
 #include "cards/ProgressStore.h"
 #include "cards/TextFile.h"
 
@@ -16,9 +16,9 @@ void writeStoreFiles(StoreFiles& files)
     if (slash > 0)
         QDir().mkpath(files.pointerPath.left(slash));
     TextFile::writeOnePath(files.pointerPath, files.dictPath);
-    if (!files.learntError.isEmpty())
-        throw FileError(files.learntError);
-    TextFile::writeLines(files.learntPath, files.learnt);
+    LearntMerge merge = mergeLearnt(files.learntPath, files.learnt, files.learntTakenBack);
+    files.learntFileHad = std::move(merge.fileHad);
+    TextFile::writeLines(files.learntPath, merge.lines);
     if (!files.dictPath.isEmpty())
         IniWrite(files.progressPath, files.dictPath, files.learntNumber);
 }

@@ -3,6 +3,7 @@
 #include "cards/ChunkedLines.h"
 #include "cards/DictionaryBackups.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -20,9 +21,12 @@ struct StoreFiles
 
     QString pointerPath;
     QString learntPath;
-    QStringList learnt;
-    // Why the learnt list file could not be read for the merge; the write stops there.
-    QString learntError;
+    // The lines learnt in this run and those taken back, merged into the learnt list file by
+    // the write (see LearntMerge.h).
+    ChunkedLines learnt;
+    QStringList learntTakenBack;
+    // What the merge found: for each line learnt in this run, whether the file held it before.
+    QHash<QString, bool> learntFileHad;
     QString progressPath;
     qint32 learntNumber = 0;
 
@@ -32,6 +36,6 @@ struct StoreFiles
 };
 
 // Writes the dictionary when asked (after its first-rewrite backup), the pointer to it, the
-// learnt list and the progress, in this order, each file atomically. Throws FileError at the
-// first step that fails. Touches nothing but files and files.backups.
+// learnt list merged and the progress, in this order, each file atomically. Throws FileError at
+// the first step that fails. Touches nothing but files, files.backups and files.learntFileHad.
 void writeStoreFiles(StoreFiles& files);

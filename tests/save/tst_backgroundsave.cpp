@@ -54,6 +54,8 @@ private slots:
     void changeDuringASaveStaysUnsaved();
     void storeWaitsForTheRunningSave();
     void failureIsHandedOut();
+    void learningTakenBackDuringItsSave_data();
+    void learningTakenBackDuringItsSave();
 };
 
 // Saves asked for while one runs make exactly one more, from the newest state.
@@ -121,6 +123,31 @@ void TestBackgroundSave::failureIsHandedOut()
     QCOMPARE(s.snapshots, 1);
     QCOMPARE(s.saved.size(), 0);
     QVERIFY(s.store.ownFiles().writeDictionary);
+}
+
+// Learning taken back while the save that first writes it runs: the line leaves the learnt list
+// file, unless the file held it before.
+void TestBackgroundSave::learningTakenBackDuringItsSave_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("a line new to the file") << "new = 1" << QStringList{"old = 0"};
+    QTest::newRow("a line the file held") << "old = 0" << QStringList{"old = 0"};
+}
+
+void TestBackgroundSave::learningTakenBackDuringItsSave()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, after);
+    Saving s;
+    write(s.store.paths().LearntPath, saved({"old = 0"}));
+    s.store.LearntSL.append(line);
+    s.save.request();
+    QVERIFY(s.save.isRunning());
+    s.store.takeBackLearnt(line);
+    s.save.request();
+    QTRY_COMPARE(s.saved.size(), 2);
+    QCOMPARE(read(s.store.paths().LearntPath), saved(after));
 }
 
 QTEST_GUILESS_MAIN(TestBackgroundSave)
