@@ -22,17 +22,11 @@
 
 namespace {
 
-double processorSeconds()
+// Processor time of the process or of this thread, by the clock given.
+double processorSeconds(clockid_t clock)
 {
     timespec time{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
-    return double(time.tv_sec) + double(time.tv_nsec) * 1e-9;
-}
-
-double threadSeconds()
-{
-    timespec time{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    clock_gettime(clock, &time);
     return double(time.tv_sec) + double(time.tv_nsec) * 1e-9;
 }
 
@@ -44,12 +38,12 @@ double openSeconds(const QString& exeDir, const QString& documentsDir, const QSt
     const DataPaths paths = PrepareDataFolders(exeDir, documentsDir);
     DictionaryStore store(paths);
     PhoneticTable phonetic;
-    const double start = threadSeconds();
+    const double start = processorSeconds(CLOCK_THREAD_CPUTIME_ID);
     store.LoadMyDict(dictionary, true);
     phonetic.load(paths.PhoneticPath);
     if (index && phonetic.lookup(u"the").isNull())
         std::fprintf(stderr, "no transcription of \"the\" in the phonetic table\n");
-    return threadSeconds() - start;
+    return processorSeconds(CLOCK_THREAD_CPUTIME_ID) - start;
 }
 
 qint64 peakResidentBytes()
@@ -87,7 +81,7 @@ int main(int argc, char* argv[])
     while (!form.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     form.repaint();
-    const double started = processorSeconds();
+    const double started = processorSeconds(CLOCK_PROCESS_CPUTIME_ID);
     const qint64 peak = peakResidentBytes();
     if (argc == 3) {
         std::printf("%.6f %lld\n", started, static_cast<long long>(peak));
