@@ -159,10 +159,16 @@ void DictionaryStore::takeBackLearnt(const QString& line)
 
 void DictionaryStore::SaveOwnFiles()
 {
+    writeNow(writeStoreFiles);
+}
+
+// Writes what ownFiles takes now, with its outcome noted as for a save on another thread.
+void DictionaryStore::writeNow(void (*write)(StoreFiles&))
+{
     waitForRunningSave();
     StoreFiles files = ownFiles();
     try {
-        writeStoreFiles(files);
+        write(files);
     } catch (const FileError&) {
         ownFilesWritten(files, false);
         throw;
@@ -215,15 +221,7 @@ void DictionaryStore::waitForRunningSave() const
 // tells once when the file changes form.
 void DictionaryStore::SaveDictionaryIfModified()
 {
-    waitForRunningSave();
-    if (!m_dictModified || MyDictPath.isEmpty() || !isInDictDir(MyDictPath))
-        return;
-    m_backups.beforeRewrite(MyDictPath);
-    TextFile::writeLines(MyDictPath, MyDictSL.chunked());
-    m_dictModified = false;
-    const FormChange change = std::exchange(m_formChange, {});
-    if (!change.isEmpty())
-        emit formChanged(change);
+    writeNow(writeStoreDictionary);
 }
 
 void DictionaryStore::IniRead()

@@ -144,6 +144,7 @@ signals:
 
 private:
     bool isInDictDir(const QString& path) const;
+    void writeNow(void (*write)(StoreFiles&));
 
     DataPaths m_paths;
     DictionaryBackups m_backups;

@@ -6,12 +6,17 @@
 
 #include <QDir>
 
+void writeStoreDictionary(StoreFiles& files)
+{
+    if (!files.writeDictionary)
+        return;
+    files.backups.beforeRewrite(files.dictPath);
+    TextFile::writeLines(files.dictPath, files.dictLines);
+}
+
 void writeStoreFiles(StoreFiles& files)
 {
-    if (files.writeDictionary) {
-        files.backups.beforeRewrite(files.dictPath);
-        TextFile::writeLines(files.dictPath, files.dictLines);
-    }
+    writeStoreDictionary(files);
     const qsizetype slash = files.pointerPath.lastIndexOf(u'/');
     if (slash > 0)
         QDir().mkpath(files.pointerPath.left(slash));

@@ -35,6 +35,10 @@ struct StoreFiles
     DictionaryBackups backups{QString()};
 };
 
+// Writes the dictionary when asked, after its first-rewrite backup: the first step of
+// writeStoreFiles, also taken alone before the window leaves a dictionary. Throws FileError.
+void writeStoreDictionary(StoreFiles& files);
+
 // Writes the dictionary when asked (after its first-rewrite backup), the pointer to it, the
 // learnt list merged and the progress, in this order, each file atomically. Throws FileError at
 // the first step that fails. Touches nothing but files, files.backups and files.learntFileHad.

@@ -5,6 +5,7 @@
 #include "cards/FileNames.h"
 #include "cards/RandomSource.h"
 #include "cards/SortAndMix.h"
+#include "cards/StoreFiles.h"
 #include "dictionaries/DictionariesTab.h"
 #include "dictionaries/FormOpenTxtDialog.h"
 #include "dictionaries/ListViewer.h"
@@ -24,6 +25,7 @@
 
 #include <exception>
 #include <limits>
+#include <memory>
 
 DictionaryCommands::DictionaryCommands(WindowParts& parts) : m_parts(parts) {}
 
@@ -47,16 +49,51 @@ void DictionaryCommands::openFromList(const QString& fileName)
 // Whether or not the dictionary opened, the list then highlights the one that is open.
 void DictionaryCommands::openDictionaryResult(const QString& fileName, bool warn)
 {
+    afterLongDictionaryWritten(
+        [this, fileName, warn] {
+            DictionaryStore& store = *m_parts.store;
+            QString path;
+            runGuarded(&m_parts.window, [&] { path = store.beginLoad(fileName); });
+            if (path.isEmpty()) {
+                opened({});
+                return;
+            }
+            readDictionary(path, [this, warn](DictionaryStore::ReadLines read) {
+                opened(m_parts.store->endLoad(std::move(read), warn));
+            });
+        },
+        [this] { opened({}); });
+}
+
+void DictionaryCommands::afterLongDictionaryWritten(const std::function<void()>& next,
+                                                    const std::function<void()>& failed)
+{
     DictionaryStore& store = *m_parts.store;
-    QString path;
-    runGuarded(&m_parts.window, [&] { path = store.beginLoad(fileName); });
-    if (path.isEmpty()) {
-        opened({});
+    store.waitForRunningSave();
+    auto files = std::make_shared<StoreFiles>(store.ownFiles());
+    if (!files->writeDictionary || files->dictLines.size() < LongWork::longLines) {
+        next();
         return;
     }
-    readDictionary(path, [this, warn](DictionaryStore::ReadLines read) {
-        opened(m_parts.store->endLoad(std::move(read), warn));
-    });
+    m_parts.longWork->run<QString>(
+        [files] {
+            try {
+                writeStoreDictionary(*files);
+            } catch (const FileError& error) {
+                return error.message();
+            }
+            return QString();
+        },
+        [this, files, next, failed](const QString& error) {
+            m_parts.store->ownFilesWritten(*files, error.isEmpty());
+            if (error.isEmpty()) {
+                next();
+                return;
+            }
+            showError(&m_parts.window, error);
+            if (failed)
+                failed();
+        });
 }
 
 // A long file is read on a worker thread, and the open lines that its lines replace are freed
@@ -84,11 +121,13 @@ void DictionaryCommands::readDictionary(const QString& path,
 // thread; then comes next.
 void DictionaryCommands::listDictionaries(const std::function<void()>& next)
 {
-    DictionaryStore::Listing listing = m_parts.store->beginList();
-    const QString path = listing.path;
-    readDictionary(path, [this, listing, next](DictionaryStore::ReadLines read) {
-        m_parts.showDictionaries(m_parts.store->endList(listing, std::move(read)));
-        next();
+    afterLongDictionaryWritten([this, next] {
+        DictionaryStore::Listing listing = m_parts.store->beginList();
+        const QString path = listing.path;
+        readDictionary(path, [this, listing, next](DictionaryStore::ReadLines read) {
+            m_parts.showDictionaries(m_parts.store->endList(listing, std::move(read)));
+            next();
+        });
     });
 }
 
@@ -173,15 +212,18 @@ void DictionaryCommands::Copy00Execute()
     if (m_parts.dictionaries->selectedFileName().isEmpty())
         return;
     // The copy holds what the learner sees: the open dictionary is written first.
-    m_parts.store->SaveDictionaryIfModified();
-    const QString path = m_parts.store->MyDictPath;
-    const QString dictDir = m_parts.paths.DictDir;
-    if (m_parts.store->MyDictSL.count() < LongWork::longLines) {
-        tellCopied(CopyDictionaryFile(path, dictDir));
-        return;
-    }
-    m_parts.longWork->run<QString>([path, dictDir] { return CopyDictionaryFile(path, dictDir); },
-                                   [this](const QString& copy) { tellCopied(copy); });
+    afterLongDictionaryWritten([this] {
+        m_parts.store->SaveDictionaryIfModified();
+        const QString path = m_parts.store->MyDictPath;
+        const QString dictDir = m_parts.paths.DictDir;
+        if (m_parts.store->MyDictSL.count() < LongWork::longLines) {
+            tellCopied(CopyDictionaryFile(path, dictDir));
+            return;
+        }
+        m_parts.longWork->run<QString>(
+            [path, dictDir] { return CopyDictionaryFile(path, dictDir); },
+            [this](const QString& copy) { tellCopied(copy); });
+    });
 }
 
 void DictionaryCommands::tellCopied(const QString& copy)

@@ -35,6 +35,11 @@ public:
 
 private:
     void openDictionaryResult(const QString& fileName, bool warn);
+    // Runs next once a long open dictionary's unsaved lines are written on a worker thread, or at
+    // once (the store writes a short dictionary's itself when it leaves it); when they cannot be
+    // written, shows why and runs failed instead.
+    void afterLongDictionaryWritten(const std::function<void()>& next,
+                                    const std::function<void()>& failed = {});
     // Reads the dictionary at path and hands its lines to use.
     void readDictionary(const QString& path,
                         const std::function<void(DictionaryStore::ReadLines)>& use);

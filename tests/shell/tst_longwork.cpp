@@ -24,11 +24,12 @@ QString message(TFormVocadrill& window)
     return window.findChild<MessagePanel*>("recMessage")->text();
 }
 
-// A million lines, out of order, open on the Dictionaries tab.
-TFormVocadrill& startWithBigDictionary(WindowFixture& fixture)
+// A million lines, out of order (or the bytes given), open on the Dictionaries tab.
+TFormVocadrill& startWithBigDictionary(WindowFixture& fixture,
+                                       const QByteArray& bytes = BigDictionary::fileBytes(
+                                           BigDictionary::turned(bigCount, bigCount / 2)))
 {
-    TFormVocadrill& window = fixture.startWith(
-        "Big.txt", BigDictionary::fileBytes(BigDictionary::turned(bigCount, bigCount / 2)));
+    TFormVocadrill& window = fixture.startWith("Big.txt", bytes);
     WindowTest::openTab(window, 2);
     return window;
 }
@@ -37,6 +38,16 @@ void clickTile(TFormVocadrill& window, const char* name)
 {
     WindowTest::clickAt(window,
                         WindowTest::centreOf(window, *WindowTest::child<QWidget>(window, name)));
+}
+
+// A click on the item of the dictionaries' list that shows name.
+void clickListItem(TFormVocadrill& window, const QString& name)
+{
+    auto* list = window.findChild<QListWidget*>("lbDicts");
+    const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    WindowTest::clickAt(window,
+                        list->viewport()->mapTo(&window, list->visualItemRect(items[0]).center()));
 }
 
 QString selected(TFormVocadrill& window)
@@ -73,6 +84,8 @@ private slots:
     void closingDuringLongWorkKeepsItsResult_data();
     void closingDuringLongWorkKeepsItsResult();
     void openingReadsALongFileOnAWorker();
+    void leavingALongChangedDictionaryWritesItOnAWorker_data();
+    void leavingALongChangedDictionaryWritesItOnAWorker();
     void closingDuringALongImportKeepsTheImport_data();
     void closingDuringALongImportKeepsTheImport();
     void aLongImportOpensItsCopy_data();
@@ -126,18 +139,68 @@ void TestLongWork::openingReadsALongFileOnAWorker()
     fixture.putDictionary("Small.txt", WindowTest::animals);
     TFormVocadrill& window = fixture.startWith("A.txt", "a = 1\r\n");
     WindowTest::openTab(window, 2);
-    auto* list = window.findChild<QListWidget*>("lbDicts");
-    const auto clickItem = [&](int row) {
-        WindowTest::clickAt(window, list->viewport()->mapTo(
-                                        &window, list->visualItemRect(list->item(row)).center()));
-    };
-    clickItem(1);
+    clickListItem(window, "Big");
     QVERIFY(QGuiApplication::overrideCursor());
-    clickItem(2);
+    clickListItem(window, "Small");
     QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), 60000);
     QCOMPARE(window.store().openFileName(), QStringLiteral("Big.txt"));
-    QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("Big"));
+    QCOMPARE(selected(window), QStringLiteral("Big"));
     QVERIFY(window.store().MyDictSL.lines() == BigDictionary::turned(bigCount, bigCount / 2));
+}
+
+void TestLongWork::leavingALongChangedDictionaryWritesItOnAWorker_data()
+{
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("open");
+    QTest::newRow("another dictionary from the list") << "Small" << false << "Small.txt";
+    QTest::newRow("Copy") << "btCopy00" << false << "Big.txt";
+    QTest::newRow("the write fails") << "Small" << true << "Big.txt";
+}
+
+// A long dictionary that was sorted a moment ago, before the save that comes after a change:
+// opening another or copying it writes its lines behind a busy cursor first. When the write
+// fails, here as its first rewrite cannot keep a backup, a box says why, and the dictionary stays
+// open with its lines.
+void TestLongWork::leavingALongChangedDictionaryWritesItOnAWorker()
+{
+    QFETCH(QString, click);
+    QFETCH(bool, fails);
+    QFETCH(QString, open);
+    constexpr qsizetype count = LongWork::longLines;
+    const QByteArray before = BigDictionary::fileBytes(BigDictionary::turned(count, count / 2));
+    const QStringList sorted = BigDictionary::turned(count, 0);
+    WindowFixture fixture;
+    fixture.putDictionary("Small.txt", WindowTest::animals);
+    TFormVocadrill& window = startWithBigDictionary(fixture, before);
+    if (fails) {
+        QDir().mkpath(fixture.path("Data"));
+        QFile blocking(fixture.path("Data/Backups"));
+        QVERIFY(blocking.open(QIODevice::WriteOnly));
+    }
+    clickTile(window, "btSort");
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), 60000);
+    QVERIFY(window.store().MyDictSL.lines() == sorted);
+
+    BoxWatcher boxes;
+    if (click.startsWith("bt"))
+        clickTile(window, click.toLatin1().constData());
+    else
+        clickListItem(window, click);
+    QVERIFY(QGuiApplication::overrideCursor());
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), 60000);
+    QTRY_COMPARE(boxes.texts.size(), fails ? 1 : 0);
+    QCOMPARE(window.store().openFileName(), open);
+    QCOMPARE(selected(window), QFileInfo(open).completeBaseName());
+    if (fails) {
+        QVERIFY(boxes.texts.first().contains("Backups"));
+        QVERIFY(fixture.read("Vocadrill/Big.txt") == before);
+        QVERIFY(window.store().MyDictSL.lines() == sorted);
+        return;
+    }
+    QVERIFY(fixture.read("Vocadrill/Big.txt") == BigDictionary::fileBytes(sorted));
+    if (click == "btCopy00")
+        QVERIFY(fixture.read("Vocadrill/Big (1).txt") == BigDictionary::fileBytes(sorted));
 }
 
 void TestLongWork::closingDuringALongImportKeepsTheImport_data()
