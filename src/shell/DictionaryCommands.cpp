@@ -96,8 +96,7 @@ void DictionaryCommands::afterLongDictionaryWritten(const std::function<void()>&
         });
 }
 
-// A long file is read on a worker thread, and the open lines that its lines replace are freed
-// bit by bit afterwards. An empty path reads nothing.
+// A long file is read on a worker thread. An empty path reads nothing.
 void DictionaryCommands::readDictionary(const QString& path,
                                         const std::function<void(DictionaryStore::ReadLines)>& use)
 {
@@ -111,10 +110,15 @@ void DictionaryCommands::readDictionary(const QString& path,
             return DictionaryStore::readDictionary(path, encoding);
         },
         [this, use](DictionaryStore::ReadLines read) {
-            ChunkedLines replaced = m_parts.store->MyDictSL.chunked();
-            use(std::move(read));
-            m_parts.longWork->release(std::move(replaced));
+            replaceLines([&] { use(std::move(read)); });
         });
+}
+
+void DictionaryCommands::replaceLines(const std::function<void()>& replace)
+{
+    ChunkedLines replaced = m_parts.store->MyDictSL.chunked();
+    replace();
+    m_parts.longWork->release(std::move(replaced));
 }
 
 // The list of WindowParts::listDictionaries, with a long open dictionary read again on a worker
@@ -174,7 +178,7 @@ void DictionaryCommands::changeAllLines(const std::function<void(QStringList&)>&
             return ChunkedLines(std::move(changed));
         },
         [this, done](ChunkedLines changed) {
-            m_parts.store->MyDictSL.setLines(std::move(changed));
+            replaceLines([&] { m_parts.store->MyDictSL.setLines(std::move(changed)); });
             tellDone(done);
         });
 }

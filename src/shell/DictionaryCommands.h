@@ -52,6 +52,9 @@ private:
     // The message after an operation on the whole dictionary, with its number of cards.
     void tellDone(const QString& done);
     void tellCopied(const QString& copy);
+    // Runs replace, which gives the open dictionary new lines after long work, and frees the lines
+    // it replaced bit by bit afterwards.
+    void replaceLines(const std::function<void()>& replace);
     // Changes every line of the open dictionary, then tells what was done.
     void changeAllLines(const std::function<void(QStringList&)>& change, const QString& done);
 
