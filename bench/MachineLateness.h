@@ -10,8 +10,8 @@
 // How late the machine itself wakes a thread that has nothing else to do, on each processor: a
 // thread of real-time priority, bound to the processor, sleeps a millisecond at a time and notes
 // every span from a due wake-up to a late one. On a shared virtual machine the host may hold a
-// processor for many milliseconds; no work of the program can cause those spans, as the thread
-// preempts all of it.
+// processor for many milliseconds; the program's work does not cause those spans, as the thread
+// preempts it (inside the kernel, at its next point of preemption).
 class MachineLateness
 {
 public:
