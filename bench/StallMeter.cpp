@@ -7,11 +7,6 @@ namespace {
 
 constexpr std::int64_t IntervalNs = std::int64_t(StallMeter::IntervalMs) * 1000000;
 
-double worstOf(const std::vector<double>& values)
-{
-    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
-}
-
 } // namespace
 
 StallMeter::StallMeter()
@@ -27,8 +22,7 @@ StallMeter::~StallMeter() = default;
 void StallMeter::start()
 {
     m_ticks.clear();
-    m_lateNs.clear();
-    m_ownNs.clear();
+    m_ownWorstNs = 0;
     m_machine = std::make_unique<MachineLateness>();
     m_dueNs = MachineLateness::nowNs() + IntervalNs;
     m_timer.start();
@@ -41,12 +35,11 @@ void StallMeter::stop()
         return;
     m_machineWatched = m_machine->watched();
     m_machineWorstNs = double(m_machine->longestNs());
-    for (size_t i = 0; i < m_ticks.size(); ++i) {
-        const Tick& tick = m_ticks[i];
+    for (const Tick& tick : m_ticks) {
         const double held = m_machineWatched
                                 ? double(m_machine->heldWithin(tick.processor, tick.due, tick.came))
                                 : 0;
-        m_ownNs.push_back(std::max(0.0, m_lateNs[i] - held));
+        m_ownWorstNs = std::max(m_ownWorstNs, tick.lateNs() - held);
     }
     m_machine.reset();
 }
@@ -55,26 +48,26 @@ void StallMeter::tick()
 {
     const std::int64_t now = MachineLateness::nowNs();
     m_ticks.push_back({m_dueNs, now, MachineLateness::processor()});
-    m_lateNs.push_back(double(std::max<std::int64_t>(0, now - m_dueNs)));
     m_dueNs = now + IntervalNs;
     m_timer.start();
 }
 
 double StallMeter::worstNs() const
 {
-    return worstOf(m_lateNs);
-}
-
-double StallMeter::ownWorstNs() const
-{
-    return worstOf(m_ownNs);
+    double worst = 0;
+    for (const Tick& tick : m_ticks)
+        worst = std::max(worst, tick.lateNs());
+    return worst;
 }
 
 double StallMeter::percentileNs(double share) const
 {
-    if (m_lateNs.empty())
+    if (m_ticks.empty())
         return 0;
-    std::vector<double> sorted = m_lateNs;
+    std::vector<double> sorted;
+    sorted.reserve(m_ticks.size());
+    for (const Tick& tick : m_ticks)
+        sorted.push_back(tick.lateNs());
     const auto rank = qsizetype(std::ceil(share * double(sorted.size()))) - 1;
     const auto at = sorted.begin() + std::clamp<qsizetype>(rank, 0, qsizetype(sorted.size()) - 1);
     std::nth_element(sorted.begin(), at, sorted.end());

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -32,7 +33,7 @@ public:
     double percentileNs(double share) const;
     // After stop: the greatest lateness of a tick less the machine's holds within it (the whole
     // lateness when the machine could not be watched), and the machine's longest hold.
-    double ownWorstNs() const;
+    double ownWorstNs() const { return m_ownWorstNs; }
     double machineWorstNs() const { return m_machineWorstNs; }
     bool machineWatched() const { return m_machineWatched; }
     qsizetype ticks() const { return qsizetype(m_ticks.size()); }
@@ -45,6 +46,8 @@ private:
         std::int64_t due = 0;
         std::int64_t came = 0;
         int processor = -1;
+
+        double lateNs() const { return double(std::max<std::int64_t>(0, came - due)); }
     };
 
     void tick();
@@ -52,9 +55,8 @@ private:
     QTimer m_timer;
     std::int64_t m_dueNs = 0;
     std::vector<Tick> m_ticks;
-    std::vector<double> m_lateNs;
     std::unique_ptr<MachineLateness> m_machine;
-    std::vector<double> m_ownNs;
+    double m_ownWorstNs = 0;
     double m_machineWorstNs = 0;
     bool m_machineWatched = false;
 };
